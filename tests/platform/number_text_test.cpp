@@ -1,0 +1,115 @@
+#include "platform/number_text.h"
+#include "platform/platform_error.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace virenast::platform {
+namespace {
+
+struct Accepted {
+    const char* text;
+    double value;
+};
+
+class TextToNumberAccepts : public ::testing::TestWithParam<Accepted> {};
+
+TEST_P(TextToNumberAccepts, UnderCommaAndDotLocales)
+{
+    for (const char* separator : {",", "."}) {
+        const NumberText numbers(separator);
+        const double value = numbers.toNumber(GetParam().text);
+        EXPECT_EQ(value, GetParam().value) << '"' << GetParam().text << "\" with separator " << separator;
+        EXPECT_EQ(std::signbit(value), std::signbit(GetParam().value)) << GetParam().text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TextToNumberAccepts,
+    ::testing::Values(Accepted{"1,3", 1.3}, Accepted{"1.3", 1.3}, Accepted{"1,8", 1.8}, Accepted{"3500", 3500},
+                      Accepted{"  12\t", 12}, Accepted{"-1,5e3", -1500}, Accepted{"+4", 4},
+                      Accepted{"1E-2", 0.01}, Accepted{"2e+3", 2000}, Accepted{",5", 0.5}, Accepted{"5.", 5},
+                      Accepted{"-0", -0.0}, Accepted{"007", 7},
+                      Accepted{"0,7071067811865476", 0.7071067811865476},
+                      // Underflow is no error: the nearest tiny or zero value.
+                      Accepted{"1e-400", 0.0}, Accepted{"-1e-400", -0.0},
+                      Accepted{"4.9e-324", std::numeric_limits<double>::denorm_min()},
+                      Accepted{"1,7976931348623157e308", std::numeric_limits<double>::max()}));
+
+class TextToNumberRejects : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TextToNumberRejects, WithAnError)
+{
+    for (const char* separator : {",", "."}) {
+        const NumberText numbers(separator);
+        EXPECT_THROW(numbers.toNumber(GetParam()), Error) << '"' << GetParam() << '"';
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberRejects,
+                         ::testing::Values("", "   ", "abc", "1,2,3", "1.2.3", "1,2.3", "1e", "e5", "1e+",
+                                           "1e309", "-1e309", "1,8e308", "inf", "-inf", "nan", "NaN",
+                                           "0x10", "1 000", "1\u00a0000", "--1", "+-1", "-", ".", ",", "1e5.5",
+                                           "\u0661\u0662",  // digits of another script
+                                           "1\n2", "\x01" "1", "12abc", "1d3", "Infinity"));
+
+TEST(TextToNumber, AcceptsTheLocaleSeparatorBesidesCommaAndDot)
+{
+    const NumberText arabic("\u066b");
+    EXPECT_EQ(arabic.toNumber("1\u066b5"), 1.5);
+    EXPECT_EQ(arabic.toNumber("1,5"), 1.5);
+    EXPECT_THROW(NumberText(",").toNumber("1\u066b5"), Error);
+}
+
+TEST(TextToNumber, ReadsAVeryLongTextOfDigits)
+{
+    std::string text = "0,";
+    text.append(100000, '3');
+    EXPECT_EQ(NumberText(",").toNumber(text), 1.0 / 3.0);
+    EXPECT_THROW(NumberText(",").toNumber(std::string(100000, '9')), Error);  // 1e100000 overflows
+}
+
+struct Written {
+    double value;
+    const char* comma;
+};
+
+class NumberToText : public ::testing::TestWithParam<Written> {};
+
+TEST_P(NumberToText, FifteenSignificantDigitsInTheLocaleFormat)
+{
+    EXPECT_EQ(NumberText(",").toText(GetParam().value).view(), GetParam().comma);
+    std::string dotted = GetParam().comma;
+    for (char& c : dotted)
+        if (c == ',') c = '.';
+    EXPECT_EQ(NumberText(".").toText(GetParam().value).view(), dotted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, NumberToText,
+    ::testing::Values(Written{0.5, "0,5"}, Written{0.7071067811865476, "0,707106781186548"},
+                      Written{0.006222222222222223, "0,00622222222222222"},
+                      Written{0.00311111111111111, "0,00311111111111111"},
+                      Written{75000000000, "75000000000"}, Written{123456789012345, "123456789012345"},
+                      Written{1e15, "1E+15"}, Written{1234567890123456, "1,23456789012346E+15"},
+                      Written{0.0001, "0,0001"}, Written{0.00001, "1E-05"}, Written{-2.5, "-2,5"},
+                      Written{0.0, "0"}, Written{-0.0, "0"}, Written{1900.0079195959493, "1900,00791959595"},
+                      Written{std::numeric_limits<double>::max(), "1,79769313486232E+308"},
+                      Written{std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
+                      Written{1e100, "1E+100"}));
+
+TEST(NumberToText, ReadsBackToTheSameText)
+{
+    const NumberText numbers(",");
+    for (double value : {0.1, 1.0 / 3.0, 2.0 / 3.0, 1e-7, 123.456e200, -9.87654321e-300, 8.246744345442083,
+                         0.0001142334932602239, 4.063760100880496, 1e21, 5e-324}) {
+        const std::string text(numbers.toText(value).view());
+        EXPECT_EQ(numbers.toText(numbers.toNumber(text)).view(), text) << value;
+    }
+}
+
+}  // namespace
+}  // namespace virenast::platform
