@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QLineF>
+#include <QRectF>
+
+namespace virenast::app {
+
+class DrawingArea;
+
+// A filled circle inscribed in its box. The box is kept in twips as float properties, so the
+// logic, the tests and tools can read and move it by name.
+class CircleShape : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(float Left READ left WRITE setLeft)
+    Q_PROPERTY(float Top READ top WRITE setTop)
+    Q_PROPERTY(float Width READ width WRITE setWidth)
+    Q_PROPERTY(float Height READ height WRITE setHeight)
+
+public:
+    CircleShape(DrawingArea& area, const QString& name, QRectF twips, QColor fill);
+
+    float left() const { return static_cast<float>(twips_.left()); }
+    float top() const { return static_cast<float>(twips_.top()); }
+    float width() const { return static_cast<float>(twips_.width()); }
+    float height() const { return static_cast<float>(twips_.height()); }
+    void setLeft(float twips);
+    void setTop(float twips);
+    void setWidth(float twips);
+    void setHeight(float twips);
+
+    QRectF twipBox() const { return twips_; }
+    QColor fill() const { return fill_; }
+
+private:
+    void changeBox(QRectF twips);
+
+    DrawingArea& area_;
+    QRectF twips_;
+    QColor fill_;
+};
+
+// A straight segment from its first end (X1, Y1) to its second end (X2, Y2), in twips.
+class LineShape : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(float X1 READ x1 WRITE setX1)
+    Q_PROPERTY(float Y1 READ y1 WRITE setY1)
+    Q_PROPERTY(float X2 READ x2 WRITE setX2)
+    Q_PROPERTY(float Y2 READ y2 WRITE setY2)
+
+public:
+    LineShape(DrawingArea& area, const QString& name, QLineF twips);
+
+    float x1() const { return static_cast<float>(twips_.x1()); }
+    float y1() const { return static_cast<float>(twips_.y1()); }
+    float x2() const { return static_cast<float>(twips_.x2()); }
+    float y2() const { return static_cast<float>(twips_.y2()); }
+    void setX1(float twips);
+    void setY1(float twips);
+    void setX2(float twips);
+    void setY2(float twips);
+
+    QLineF twipLine() const { return twips_; }
+
+private:
+    void changeLine(QLineF twips);
+
+    DrawingArea& area_;
+    QLineF twips_;
+};
+
+// The drawing area `frame1`: a bordered frame in which the lines and the circles are painted
+// with sub-pixel precision from their twip positions. A move repaints only the places the
+// object left and reached, not the whole area.
+class DrawingArea : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit DrawingArea(QWidget* parent);
+
+    CircleShape* addCircle(const QString& name, QRectF twips, QColor fill);
+    LineShape* addLine(const QString& name, QLineF twips);
+
+    // Called by a shape that moved: repaint where it was and where it is.
+    void shapeMoved(const QRectF& oldTwips, const QRectF& newTwips);
+    void lineMoved(const QLineF& oldTwips, const QLineF& newTwips);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QList<CircleShape*> circles_;
+    QList<LineShape*> lines_;
+};
+
+}  // namespace virenast::app

@@ -1,0 +1,177 @@
+#include "form1.h"
+
+#include "colours.h"
+#include "drawing_area.h"
+#include "form1_description.h"
+#include "platform/qt_window_platform.h"
+#include "rocket_icon.h"
+#include "sim/orbit_simulation.h"
+#include "window_commands.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+#include <vector>
+
+namespace virenast::app {
+namespace {
+
+int pixels(int twips) { return twips / twipsPerPixel; }
+
+QRect pixelBox(int left, int top, int width, int height)
+{
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+void setBackColour(QWidget& widget, Colour colour, QPalette::ColorRole role)
+{
+    const QColor value = colourOf(colour);
+    if (!value.isValid()) return;
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::All, role, value);  // disabled boxes keep it too
+    widget.setPalette(palette);
+}
+
+QWidget* createControl(const ControlDescription& control, QWidget& client)
+{
+    const QString text = QString::fromUtf8(control.text);
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(text, &client);
+        label->setAlignment(control.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(control.wordWrap);
+        if (colourOf(control.back).isValid()) label->setAutoFillBackground(true);
+        setBackColour(*label, control.back, QPalette::Window);
+        widget = label;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(text, &client);
+        setBackColour(*box, control.back, QPalette::Base);
+        widget = box;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(text, &client);
+        setBackColour(*button, control.back, QPalette::Button);
+        widget = button;
+        break;
+    }
+    case ControlKind::ScrollBar: {
+        auto* scrollBar = new QScrollBar(Qt::Horizontal, &client);
+        scrollBar->setRange(timeStepRange.minimum, timeStepRange.maximum);
+        scrollBar->setValue(timeStepRange.value);
+        scrollBar->setSingleStep(timeStepRange.smallChange);
+        scrollBar->setPageStep(timeStepRange.largeChange);
+        scrollBar->setFocusPolicy(Qt::StrongFocus);  // it takes the focus like the other inputs
+        widget = scrollBar;
+        break;
+    }
+    }
+    widget->setObjectName(QString::fromLatin1(control.name));
+    widget->setGeometry(pixelBox(control.left, control.top, control.width, control.height));
+    widget->setEnabled(!control.disabled);
+    // The cross-hair belongs to the window's own surface; a text box keeps its own I-beam.
+    if (control.kind != ControlKind::TextBox) widget->setCursor(Qt::ArrowCursor);
+    return widget;
+}
+
+}  // namespace
+
+Form1::Form1(const QLocale& locale)
+{
+    setObjectName(QString::fromLatin1(windowName));
+    setWindowTitle(QString::fromLatin1(windowCaption));
+    setWindowIcon(rocketIcon());
+    // The boxes are sized for a small dialog font of 11 pixels; the platform's own face at that
+    // size, narrowed where the face has a condensed cut, lets every caption fit its box.
+    QFont dialogFont = font();
+    dialogFont.setPixelSize(11);
+    dialogFont.setStretch(QFont::Condensed);
+    setFont(dialogFont);
+
+    QAction* about = menuBar()->addAction(QString::fromUtf8(menuItemCaption));
+    about->setObjectName(QString::fromLatin1(menuItemName));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setCursor(Qt::CrossCursor);
+    setCentralWidget(client);
+    buildControls(*client);
+
+    resize(pixels(clientWidth), pixels(clientHeight) + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    platform_ = std::make_unique<platform::QtWindowPlatform>(*this, locale);
+    simulation_ = std::make_unique<sim::OrbitSimulation>(*platform_);
+    bindEvents();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls(QWidget& client)
+{
+    std::vector<std::pair<int, QWidget*>> tabStops;
+    const int frameOrder = drawingArea().order;
+    bool frameBuilt = false;
+    for (const ControlDescription& control : form1Controls()) {
+        if (!frameBuilt && control.order > frameOrder) {
+            buildDrawingArea(client);
+            frameBuilt = true;
+        }
+        QWidget* widget = createControl(control, client);
+        if (control.kind != ControlKind::Label) tabStops.emplace_back(control.tabIndex, widget);
+    }
+    if (!frameBuilt) buildDrawingArea(client);
+
+    std::ranges::sort(tabStops, {}, &std::pair<int, QWidget*>::first);
+    for (std::size_t i = 1; i < tabStops.size(); ++i)
+        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+    client.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setFocus();
+}
+
+void Form1::buildDrawingArea(QWidget& client)
+{
+    const FrameDescription& frame = drawingArea();
+    auto* area = new DrawingArea(&client);
+    area->setObjectName(QString::fromLatin1(frame.name));
+    area->setGeometry(pixelBox(frame.left, frame.top, frame.width, frame.height));
+    area->setCursor(Qt::ArrowCursor);
+    area->setFocusPolicy(Qt::NoFocus);
+    for (const ShapeDescription& shape : form1Shapes())
+        area->addCircle(QString::fromLatin1(shape.name),
+                        QRectF(shape.left, shape.top, shape.width, shape.height), colourOf(shape.fill));
+    for (const LineDescription& line : form1Lines())
+        area->addLine(QString::fromLatin1(line.name), QLineF(line.x1, line.y1, line.x2, line.y2));
+}
+
+void Form1::bindEvents()
+{
+    const auto button = [this](const char* name) {
+        return findChild<QPushButton*>(QString::fromLatin1(name));
+    };
+    connect(button("Command1"), &QPushButton::clicked, this, [this] { simulation_->resetScene(); });
+    connect(button("Command2"), &QPushButton::clicked, this, [this] { simulation_->runCalculation(); });
+    connect(button("Command3"), &QPushButton::clicked, this, [this] { showPause(*platform_); });
+    connect(findChild<QAction*>(QString::fromLatin1(menuItemName)), &QAction::triggered, this,
+            [this] { showAbout(*platform_); });
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    closeProgram(*platform_);
+}
+
+}  // namespace virenast::app

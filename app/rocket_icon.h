@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace virenast::app {
+
+// The window's icon: a rocket, drawn at 32 × 32 and 16 × 16 pixels in 16 colours.
+QIcon rocketIcon();
+
+}  // namespace virenast::app

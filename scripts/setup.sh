@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs from Debian's packages whatever building, testing and running Virenast needs and
+# this machine lacks. It asks apt only when something is missing, so a second run does nothing.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build   # the compiler and the build
+  qt6-base-dev            # Qt 6 Widgets, and Qt Test for the window tests
+  libgtest-dev            # GoogleTest, for the tests
+  libbenchmark-dev        # Google Benchmark, for the speed benchmark
+  xvfb xauth              # a virtual screen, to run the program on a machine without one
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then as_root=(); else as_root=(sudo); fi
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
