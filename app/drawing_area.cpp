@@ -4,10 +4,9 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QRegion>
 
-#include <algorithm>
 #include <cmath>
+
 
 namespace virenast::app {
 namespace {
@@ -27,21 +26,7 @@ QRect touchedPixels(const QRectF& pixels)
     return pixels.normalized().toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
-// The pixels a segment may touch, as a band of small squares along it rather than its whole
-// bounding box: a long diagonal line that moves a little repaints a thin strip.
-QRegion touchedPixels(const QLineF& pixels)
-{
-    constexpr double piece = 32;  // pixels per square along the segment
-    const int pieces = std::max(1, static_cast<int>(std::ceil(pixels.length() / piece)));
-    if (pieces > 256) return touchedPixels(QRectF(pixels.p1(), pixels.p2()));  // far off screen
-    QRegion region;
-    for (int i = 0; i < pieces; ++i) {
-        const QPointF from = pixels.pointAt(static_cast<double>(i) / pieces);
-        const QPointF to = pixels.pointAt(static_cast<double>(i + 1) / pieces);
-        region += touchedPixels(QRectF(from, to));
-    }
-    return region;
-}
+QRectF pixelsFromTwips(const QLineF& twips) { return QRectF(twips.p1() / twipsPerPixel, twips.p2() / twipsPerPixel); }
 
 }  // namespace
 
@@ -57,6 +42,41 @@ void CircleShape::changeBox(QRectF twips)
     const QRectF old = twips_;
     twips_ = twips;
     area_.shapeMoved(old, twips_);
+}
+
+void CircleShape::paint(QPainter& painter, const QColor& outline)
+{
+    constexpr int steps = 8;  // places within a pixel, in each direction
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QRectF box = pixelsFromTwips(twips_);
+    const QSizeF size = box.size() * ratio;
+    if (size != spriteSize_ || outline != spriteOutline_) {
+        sprites_.clear();
+        spriteSize_ = size;
+        spriteOutline_ = outline;
+    }
+    // The sprite starts on a whole device pixel, one before the circle, so that the outline
+    // and its anti-aliasing fit whatever the place of the circle within a pixel.
+    const QPointF corner = box.topLeft() * ratio;
+    const int placeX = static_cast<int>(std::floor((corner.x() - std::floor(corner.x())) * steps));
+    const int placeY = static_cast<int>(std::floor((corner.y() - std::floor(corner.y())) * steps));
+    const QPointF origin(std::floor(corner.x()) - 1, std::floor(corner.y()) - 1);
+    QPixmap& sprite = sprites_[placeX * steps + placeY];
+    if (sprite.isNull() || sprite.devicePixelRatio() != ratio) {
+        sprite = QPixmap(static_cast<int>(std::ceil(size.width())) + 3, static_cast<int>(std::ceil(size.height())) + 3);
+        sprite.fill(Qt::transparent);
+        QPainter spritePainter(&sprite);
+        spritePainter.setRenderHint(QPainter::Antialiasing);
+        spritePainter.setPen(QPen(outline, ratio));  // one logical pixel wide
+        spritePainter.setBrush(fill_);
+        const qreal inset = ratio / 2;                // the outline stays inside the box
+        const QRectF inPixel(1 + static_cast<qreal>(placeX) / steps, 1 + static_cast<qreal>(placeY) / steps,
+                             size.width(), size.height());
+        spritePainter.drawEllipse(inPixel.adjusted(inset, inset, -inset, -inset));
+        spritePainter.end();
+        sprite.setDevicePixelRatio(ratio);
+    }
+    painter.drawPixmap(origin / ratio, sprite);
 }
 
 void CircleShape::setLeft(float twips) { changeBox(QRectF(twips, twips_.y(), twips_.width(), twips_.height())); }
@@ -86,8 +106,8 @@ void LineShape::setY2(float twips) { changeLine(QLineF(twips_.x1(), twips_.y1(),
 DrawingArea::DrawingArea(QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Box | QFrame::Sunken);
-    // Only what changed is repainted, over the frame's own background.
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // The area paints its own background, so nothing beneath it is repainted with it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 CircleShape* DrawingArea::addCircle(const QString& name, QRectF twips, QColor fill)
@@ -104,24 +124,22 @@ LineShape* DrawingArea::addLine(const QString& name, QLineF twips)
     return line;
 }
 
+// Only the places an object left and reached are repainted; Qt gathers them until the next
+// paint, which draws every object that crosses them.
 void DrawingArea::shapeMoved(const QRectF& oldTwips, const QRectF& newTwips)
 {
-    update(QRegion(touchedPixels(pixelsFromTwips(oldTwips))) +
-           touchedPixels(pixelsFromTwips(newTwips)));
+    update(touchedPixels(pixelsFromTwips(oldTwips)) | touchedPixels(pixelsFromTwips(newTwips)));
 }
 
 void DrawingArea::lineMoved(const QLineF& oldTwips, const QLineF& newTwips)
 {
-    const QLineF oldPixels(pixelsFromTwips(oldTwips.p1()), pixelsFromTwips(oldTwips.p2()));
-    const QLineF newPixels(pixelsFromTwips(newTwips.p1()), pixelsFromTwips(newTwips.p2()));
-    update(touchedPixels(oldPixels) + touchedPixels(newPixels));
+    update(touchedPixels(pixelsFromTwips(oldTwips)) | touchedPixels(pixelsFromTwips(newTwips)));
 }
 
 void DrawingArea::paintEvent(QPaintEvent* event)
 {
-    QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.setClipRegion(event->region());
+    painter.fillRect(event->rect(), palette().window());
     painter.setRenderHint(QPainter::Antialiasing);
     QPen outline(palette().color(QPalette::WindowText), 1);
     outline.setCosmetic(true);
@@ -131,10 +149,14 @@ void DrawingArea::paintEvent(QPaintEvent* event)
         painter.drawLine(QLineF(pixelsFromTwips(line->twipLine().p1()), pixelsFromTwips(line->twipLine().p2())));
     // The moving body was created first; it is painted last so that it is never hidden.
     for (auto it = circles_.crbegin(); it != circles_.crend(); ++it) {
-        const CircleShape* circle = *it;
-        painter.setBrush(circle->fill());
-        // The outline is drawn inside the box, as a filled circle inscribed in it.
-        painter.drawEllipse(pixelsFromTwips(circle->twipBox()).adjusted(0.5, 0.5, -0.5, -0.5));
+        CircleShape* circle = *it;
+        if (event->region().intersects(touchedPixels(pixelsFromTwips(circle->twipBox()))))
+            circle->paint(painter, outline.color());
+    }
+    // The border last, and only where the repainted places reach it.
+    if (!contentsRect().contains(event->rect())) {
+        painter.end();
+        QFrame::paintEvent(event);
     }
 }
 

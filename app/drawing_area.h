@@ -2,7 +2,10 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QHash>
 #include <QLineF>
+#include <QPainter>
+#include <QPixmap>
 #include <QRectF>
 
 namespace virenast::app {
@@ -31,7 +34,10 @@ public:
     void setHeight(float twips);
 
     QRectF twipBox() const { return twips_; }
-    QColor fill() const { return fill_; }
+
+    // Paints the circle. It is drawn once for each of its places within a device pixel, to an
+    // eighth of a pixel, and then stamped: a run redraws no circle, only copies images.
+    void paint(QPainter& painter, const QColor& outline);
 
 private:
     void changeBox(QRectF twips);
@@ -39,6 +45,10 @@ private:
     DrawingArea& area_;
     QRectF twips_;
     QColor fill_;
+    QHash<int, QPixmap> sprites_;  // by place within a pixel
+    QSizeF spriteSize_;             // in device pixels: the sprites hold circles of this size...
+    QColor spriteOutline_;          // ...with this outline
+
 };
 
 // A straight segment from its first end (X1, Y1) to its second end (X2, Y2), in twips.
