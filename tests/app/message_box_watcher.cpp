@@ -12,17 +12,28 @@ MessageBoxWatcher::MessageBoxWatcher()
     timer_.start();
 }
 
+MessageBoxWatcher::Open* MessageBoxWatcher::find(QMessageBox* box)
+{
+    for (Open& open : open_)
+        if (open.box == box) return &open;
+    return nullptr;
+}
+
 void MessageBoxWatcher::poll()
 {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
-    if (box != current_) {
-        current_ = box;
-        openFor_.start();
+    Open* open = find(box);
+    if (!open) {
+        open_.push_back({box, {}});
+        open = &open_.back();
+        open->since.start();
         seen.push_back({box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())});
     }
-    if (whileOpen) whileOpen(*box, openFor_.elapsed());
-    if (openFor_.elapsed() >= holdMilliseconds) box->button(QMessageBox::Ok)->click();
+    const qint64 openFor = open->since.elapsed();
+    if (whileOpen) whileOpen(*box, openFor);
+    const bool held = box->windowTitle() == holdTitle && openFor < holdMilliseconds;
+    if (!held) box->button(QMessageBox::Ok)->click();
 }
 
 }  // namespace virenast::testing

@@ -24,16 +24,24 @@ public:
     MessageBoxWatcher();
 
     std::vector<Seen> seen;
+    // How long to hold a box open before closing it; only the boxes with this title are held.
     int holdMilliseconds = 0;
+    QString holdTitle;
     // Called while each box is open: once when it appears, then at every poll until it closes.
     std::function<void(QMessageBox& box, qint64 openForMilliseconds)> whileOpen;
 
 private:
     void poll();
 
+    // A box is noted once, even when it is active again after a box opened above it closes.
+    struct Open {
+        QPointer<QMessageBox> box;
+        QElapsedTimer since;
+    };
+    Open* find(QMessageBox* box);
+
     QTimer timer_;
-    QPointer<QMessageBox> current_;
-    QElapsedTimer openFor_;
+    std::vector<Open> open_;
 };
 
 }  // namespace virenast::testing

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/form1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <QTest>
+#include <QWindow>
+
+// Reading and driving the real window by its controls' names, as a user sees them.
+namespace virenast::testing {
+
+inline QString shownText(app::Form1& window, const char* name)
+{
+    if (auto* box = window.findChild<QLineEdit*>(QString::fromLatin1(name))) return box->text();
+    return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+inline void typeInto(app::Form1& window, const char* name, const QString& text)
+{
+    window.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);
+}
+
+inline float twips(app::Form1& window, const char* object, const char* property)
+{
+    return window.findChild<QObject*>(QString::fromLatin1(object))->property(property).toFloat();
+}
+
+inline QPushButton* button(app::Form1& window, const char* name)
+{
+    return window.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// A click that goes through the window system, as a user's does, and so is refused while a
+// modal box is open (a click sent straight to the widget would not be).
+inline void clickAsUser(app::Form1& window, QWidget* target)
+{
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, target->mapTo(&window, target->rect().center()));
+}
+
+// Everything a run changes, as shown.
+struct RunDisplay {
+    QString xsc, ysc, tempscourant, dc1c, ac2c;
+    float corpsLeft, corpsTop, line1X2;
+    bool operator==(const RunDisplay&) const = default;
+};
+
+inline RunDisplay runDisplay(app::Form1& window)
+{
+    return {shownText(window, "xsc"),        shownText(window, "ysc"),  shownText(window, "tempscourant"),
+            shownText(window, "DC1C"),       shownText(window, "AC2C"), twips(window, "corps", "Left"),
+            twips(window, "corps", "Top"),   twips(window, "Line1", "X2")};
+}
+
+}  // namespace virenast::testing
