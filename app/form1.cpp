@@ -4,6 +4,7 @@
 #include "drawing_area.h"
 #include "form1_description.h"
 #include "platform/qt_window_platform.h"
+#include "label_accessibility.h"
 #include "rocket_icon.h"
 #include "sim/orbit_simulation.h"
 #include "window_commands.h"
@@ -92,6 +93,7 @@ QWidget* createControl(const ControlDescription& control, QWidget& client)
 
 Form1::Form1(const QLocale& locale)
 {
+    installLabelAccessibility();
     setObjectName(QString::fromLatin1(windowName));
     setWindowTitle(QString::fromLatin1(windowCaption));
     setWindowIcon(rocketIcon());
@@ -139,6 +141,12 @@ void Form1::buildControls(QWidget& client)
         if (control.kind != ControlKind::Label) tabStops.emplace_back(control.tabIndex, widget);
     }
     if (!frameBuilt) buildDrawingArea(client);
+
+    for (const SpokenText& spoken : form1SpokenTexts()) {
+        QWidget* widget = client.findChild<QWidget*>(QString::fromLatin1(spoken.control));
+        widget->setAccessibleName(QString::fromUtf8(spoken.name));
+        widget->setAccessibleDescription(QString::fromUtf8(spoken.description));
+    }
 
     std::ranges::sort(tabStops, {}, &std::pair<int, QWidget*>::first);
     for (std::size_t i = 1; i < tabStops.size(); ++i)

@@ -71,6 +71,28 @@ constexpr std::array<LineDescription, 2> lines{{
     {23, "Line2",  5160, 6120, 7200, 3960},
     {24, "Line1",  5280, 4080, 5160, 6120},
 }};
+constexpr std::array<SpokenText, 20> spokenTexts{{
+    {"G1", "Corps céleste 1, constante de gravitation [10^4km3/s²]", ""},
+    {"x1", "Corps céleste 1, position x [UA]", ""},
+    {"y1", "Corps céleste 1, position y [UA]", ""},
+    {"G2", "Corps céleste 2, constante de gravitation [10^4km3/s²]", ""},
+    {"x2", "Corps céleste 2, position x [UA]", ""},
+    {"y2", "Corps céleste 2, position y [UA]", ""},
+    {"xs", "Corps valeurs initiales, position x [UA]", ""},
+    {"ys", "Corps valeurs initiales, position y [UA]", ""},
+    {"Text4", "Corps valeurs initiales, masse [kg]", ""},
+    {"vx", "Corps valeurs initiales, vitesse x [m/s]", ""},
+    {"vy", "Corps valeurs initiales, vitesse y [m/s]", ""},
+    {"xsc", "Corps valeurs courantes, position x [UA]", ""},
+    {"ysc", "Corps valeurs courantes, position y [UA]", ""},
+    {"Text1", "Nombre d'années de calcul", ""},
+    {"HScroll1", "Finesse du calcul", "Pas de temps du calcul, en heures, de 1 à 24"},
+    {"DC1C", "Distance corps1 corps [UA]", ""},
+    {"AC1C", "Action corps1 corps [N]", ""},
+    {"DC2C", "Distance corps2 corps [UA]", ""},
+    {"AC2C", "Action corps2 corps [N]", ""},
+    {"tempscourant", "Temps courant [années]", ""},
+}};
 // clang-format on
 
 }  // namespace
@@ -79,6 +101,8 @@ std::span<const ControlDescription> form1Controls() { return controls; }
 const FrameDescription& drawingArea() { return frame; }
 std::span<const ShapeDescription> form1Shapes() { return shapes; }
 std::span<const LineDescription> form1Lines() { return lines; }
+
+std::span<const SpokenText> form1SpokenTexts() { return spokenTexts; }
 
 const ControlDescription* findControl(const char* name)
 {

@@ -70,6 +70,14 @@ inline constexpr const char* menuItemCaption = "A propos";
 
 inline constexpr ScrollRange timeStepRange{1, 24, 1, 1, 5};
 
+// What a screen reader says of a control: its name, built from its row and column captions,
+// and for some a description.
+struct SpokenText {
+    const char* control;
+    const char* name;
+    const char* description;
+};
+
 // Every control of the window other than the drawing area and its contents, by creation order.
 std::span<const ControlDescription> form1Controls();
 // The drawing area `frame1`, and the circles and lines it holds, in twips inside the frame.
@@ -78,5 +86,9 @@ std::span<const ShapeDescription> form1Shapes();
 std::span<const LineDescription> form1Lines();
 
 const ControlDescription* findControl(const char* name);
+
+// The spoken names of the boxes, the result labels and the scroll bar. Buttons and the menu
+// item are spoken by their captions.
+std::span<const SpokenText> form1SpokenTexts();
 
 }  // namespace virenast::app

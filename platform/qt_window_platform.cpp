@@ -64,7 +64,9 @@ std::string QtWindowPlatform::text(TextBox box) { return textBoxes_[indexOf(box)
 
 void QtWindowPlatform::setText(TextBox box, std::string_view text)
 {
-    textBoxes_[indexOf(box)]->setText(fromUtf8(text));
+    QLineEdit* lineEdit = textBoxes_[indexOf(box)];
+    lineEdit->setText(fromUtf8(text));
+    lineEdit->setCursorPosition(0);  // a number too long for its box shows its first digits
 }
 
 void QtWindowPlatform::setCaption(Label label, std::string_view caption)
