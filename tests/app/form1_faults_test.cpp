@@ -1,0 +1,90 @@
+#include "form1_test_support.h"
+#include "message_box_watcher.h"
+
+#include <QFile>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace virenast::testing {
+namespace {
+
+constexpr const char* runYears = "0,01";  // 88 steps
+
+RunDisplay undisturbedRun()
+{
+    app::Form1 window{QLocale(QLocale::French)};
+    typeInto(window, "Text1", runYears);
+    MessageBoxWatcher boxes;
+    button(window, "Command2")->click();
+    return runDisplay(window);
+}
+
+// The resident memory of this process, in kilobytes.
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+TEST(Form1Faults, ThirtyNestedRunClicksEachEndWithTheirReportAndTheOuterRunGoesOn)
+{
+    const RunDisplay expected = undisturbedRun();
+    app::Form1 window{QLocale(QLocale::French)};
+    window.show();
+    typeInto(window, "Text1", runYears);
+    MessageBoxWatcher boxes;
+    int clicks = 0;
+    // Each click comes from a timer of its own, so that it can fire inside the run it interrupts.
+    std::function<void()> clickAgain = [&] {
+        if (++clicks > 30) return;
+        QTimer::singleShot(1, clickAgain);
+        button(window, "Command2")->click();
+    };
+    QTimer::singleShot(1, clickAgain);
+    button(window, "Command2")->click();
+
+    long endReports = 0;
+    for (const auto& seen : boxes.seen) endReports += seen.text == "Fin de calcul";
+    EXPECT_EQ(endReports, 31);
+    EXPECT_EQ(boxes.seen.size(), 31u);
+    EXPECT_EQ(runDisplay(window), expected);
+}
+
+TEST(Form1Faults, AThousandResetsAndTheScrollBarMovedAtEveryStepLeaveNoMemoryBehind)
+{
+    app::Form1 window{QLocale(QLocale::French)};
+    window.show();
+    typeInto(window, "Text1", "0,2");
+    MessageBoxWatcher boxes;
+    button(window, "Command2")->click();  // a first run, so that caches are filled
+    const long before = residentKilobytes();
+
+    auto* scrollBar = window.findChild<QScrollBar*>("HScroll1");
+    int ticks = 0;
+    QTimer storm;
+    storm.setInterval(0);
+    QObject::connect(&storm, &QTimer::timeout, [&] {
+        scrollBar->setValue(1 + ++ticks % 24);
+        if (ticks == 3)
+            for (int i = 0; i < 1000; ++i) button(window, "Command1")->click();
+    });
+    storm.start();
+    button(window, "Command2")->click();
+    storm.stop();
+
+    EXPECT_GT(ticks, 3);
+    EXPECT_EQ(boxes.seen.size(), 2u);
+    const long after = residentKilobytes();
+    ASSERT_GT(before, 0);
+    EXPECT_LT(after - before, 8 * 1024) << before << " kB before, " << after << " kB after";
+}
+
+}  // namespace
+}  // namespace virenast::testing
