@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Virenast and its tests, and runs every test.
+# Installs what is missing, builds Virenast and its tests, and runs every test: once in the
+# Release build, then once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake --preset release >/dev/null
-cmake --build --preset release
-ctest --preset release
+for preset in release sanitize; do
+  echo "== Tests, $preset build =="
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done

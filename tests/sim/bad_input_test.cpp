@@ -120,8 +120,12 @@ TEST(BadInput, AtTheStartOfARun)
             const std::vector<std::string> shown = titles(w.window);
             ASSERT_FALSE(shown.empty()) << context;
             EXPECT_EQ(shown.back(), "Information") << context;
-            if (!readsAsNumber(text)) EXPECT_EQ(shown.end()[-2], "Erreur") << context;
-            if (box != TextBox::Text1) EXPECT_LE(w.window.yieldCount(), 9) << context;
+            if (!readsAsNumber(text)) {
+                EXPECT_EQ(shown.end()[-2], "Erreur") << context;
+            }
+            if (box != TextBox::Text1) {
+                EXPECT_LE(w.window.yieldCount(), 9) << context;
+            }
             expectFiniteDisplays(w.window, context);
         }
     }
