@@ -2,6 +2,7 @@
 
 #include "platform_error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -93,6 +94,25 @@ double NumberText::toNumber(std::string_view text) const
     return value;
 }
 
+// The few doubles at the very top of the range round, at 15 digits, to a decimal beyond the
+// largest double, which would not read back: they are written one unit lower in the last digit
+// instead, the largest 15-digit number that does.
+void keepWithinRange(char* first, char* end)
+{
+    double readBack = 0;
+    if (std::from_chars(first, end, readBack).ec != std::errc::result_out_of_range) return;
+    char* digit = std::find(first, end, 'e');
+    while (digit != first) {
+        --digit;
+        if (*digit == '.') continue;
+        if (*digit != '0') {
+            --*digit;
+            return;
+        }
+        *digit = '9';
+    }
+}
+
 FormattedNumber NumberText::toText(double value) const
 {
     FormattedNumber out;
@@ -101,6 +121,7 @@ FormattedNumber NumberText::toText(double value) const
     const auto [end, ec] =
         std::to_chars(raw.data(), raw.data() + raw.size(), value, std::chars_format::general, 15);
     if (ec != std::errc{}) throw Error("number not writable");
+    if (std::fabs(value) > 1e308) keepWithinRange(raw.data(), end);
     for (const char* c = raw.data(); c != end; ++c) {
         if (*c == '.') {
             std::memcpy(out.chars_.data() + out.size_, decimalSeparator_.data(), decimalSeparator_.size());

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages whatever building, testing and running Virenast needs and
-# this machine lacks. It asks apt only when something is missing, so a second run does nothing.
+# this machine lacks, with any further packages named on the command line (for the tools under
+# scripts/). It asks apt only when something is missing, so a second run does nothing.
+#
+#   scripts/setup.sh [package...]
 set -euo pipefail
 
 packages=(
@@ -9,6 +12,7 @@ packages=(
   libgtest-dev            # GoogleTest, for the tests
   libbenchmark-dev        # Google Benchmark, for the speed benchmark
   xvfb xauth              # a virtual screen, to run the program on a machine without one
+  "$@"
 )
 
 missing=()

@@ -97,7 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Written{1e15, "1E+15"}, Written{1234567890123456, "1,23456789012346E+15"},
                       Written{0.0001, "0,0001"}, Written{0.00001, "1E-05"}, Written{-2.5, "-2,5"},
                       Written{0.0, "0"}, Written{-0.0, "0"}, Written{1900.0079195959493, "1900,00791959595"},
-                      Written{std::numeric_limits<double>::max(), "1,79769313486232E+308"},
+                      // Rounded down, not up: 1,79769313486232E+308 would not read back.
+                      Written{std::numeric_limits<double>::max(), "1,79769313486231E+308"},
+                      Written{-1.797693134862315e308, "-1,79769313486231E+308"},
+                      Written{1.79769313486231e308, "1,79769313486231E+308"},
                       Written{std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
                       Written{1e100, "1E+100"}));
 
@@ -105,7 +108,8 @@ TEST(NumberToText, ReadsBackToTheSameText)
 {
     const NumberText numbers(",");
     for (double value : {0.1, 1.0 / 3.0, 2.0 / 3.0, 1e-7, 123.456e200, -9.87654321e-300, 8.246744345442083,
-                         0.0001142334932602239, 4.063760100880496, 1e21, 5e-324}) {
+                         0.0001142334932602239, 4.063760100880496, 1e21, 5e-324,
+                         std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()}) {
         const std::string text(numbers.toText(value).view());
         EXPECT_EQ(numbers.toText(numbers.toNumber(text)).view(), text) << value;
     }

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Fuzzes the conversions between text and numbers with libFuzzer for a while (60 s unless told),
+# starting from the committed corpus. New inputs it finds go to build/fuzz/corpus, not into the
+# repository; a failing input is saved in build/fuzz as crash-*.
+#
+#   scripts/fuzz.sh [seconds]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+scripts/setup.sh clang libclang-rt-dev
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+mkdir -p build/fuzz/corpus
+cd build/fuzz
+./tests/virenast_number_text_fuzzer -max_total_time="$seconds" -max_len=4096 corpus ../../tests/fuzz/corpus
