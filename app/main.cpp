@@ -5,6 +5,8 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // Ties the window to the desktop entry, and so to its name and icon in the desktop's menus.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VIRENAST_APP_ID));
     virenast::app::Form1 window;
     window.show();
     return QApplication::exec();

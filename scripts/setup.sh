@@ -12,6 +12,7 @@ packages=(
   libgtest-dev            # GoogleTest, for the tests
   libbenchmark-dev        # Google Benchmark, for the speed benchmark
   xvfb xauth              # a virtual screen, to run the program on a machine without one
+  desktop-file-utils appstream  # validators of the desktop entry and the metainfo
   "$@"
 )
 
