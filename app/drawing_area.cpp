@@ -141,8 +141,7 @@ void DrawingArea::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
     painter.setRenderHint(QPainter::Antialiasing);
-    QPen outline(palette().color(QPalette::WindowText), 1);
-    outline.setCosmetic(true);
+    const QPen outline(palette().color(QPalette::WindowText), 1);  // one pixel, scaled with the screen
     painter.setPen(outline);
     // Lines first, so that the bodies sit on top of the ends that join them.
     for (const LineShape* line : lines_)
