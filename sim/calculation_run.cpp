@@ -47,6 +47,8 @@ void OrbitSimulation::runCalculation()
         const Real y1 = boxValue(window_, TextBox::y1);
         const Real x2 = boxValue(window_, TextBox::x2);
         const Real y2 = boxValue(window_, TextBox::y2);
+        const Point body1{x1, y1};
+        const Point body2{x2, y2};
         // Elapsed time: a whole number of seconds, exact far beyond 2^31 s.
         std::int64_t elapsed = 0;
 
@@ -64,25 +66,14 @@ void OrbitSimulation::runCalculation()
             setLineEnd(window_, Line::Line2, body);
             if (bodyOutsideDrawing()) break;
 
+            // Distances in metres, forces in newtons.
+            const auto [d1, d2, f1, f2] = showAttractions(body1, body2, body);
+
             // From the moving body toward each fixed body, in AU.
             const Real dx1 = x1 - x;
             const Real dy1 = y1 - y;
-            Real d1 = sqrt(dx1 * dx1 + dy1 * dy1);
-            showNumber(Label::DC1C, d1);
-            d1 = metresFromAu(d1);
             const Real dx2 = x2 - x;
             const Real dy2 = y2 - y;
-            Real d2 = sqrt(dx2 * dx2 + dy2 * dy2);
-            showNumber(Label::DC2C, d2);
-            d2 = metresFromAu(d2);
-
-            const Real g1 = boxValue(window_, TextBox::G1);
-            const Real f1 = attraction(g1, boxValue(window_, TextBox::Text4), d1);
-            const Real g2 = boxValue(window_, TextBox::G2);
-            const Real f2 = attraction(g2, boxValue(window_, TextBox::Text4), d2);
-            showNumber(Label::AC1C, f1);
-            showNumber(Label::AC2C, f2);
-
             const Real f1x = f1 * metresFromAu(dx1) / d1;
             const Real f1y = f1 * metresFromAu(dy1) / d1;
             const Real f2x = f2 * metresFromAu(dx2) / d2;

@@ -2,6 +2,7 @@
 
 #include "platform/checked_real.h"
 #include "platform/window_platform.h"
+#include "scene_model.h"
 
 #include <cstdint>
 
@@ -26,6 +27,16 @@ public:
     std::int32_t timeStep() const { return timeStep_; }
 
 private:
+    // Both distances in metres and both forces in newtons on the moving body.
+    struct Attractions {
+        platform::Real distance1, distance2, force1, force2;
+    };
+
+    // Computes and shows the two distances (in AU), then the two forces, as the reset and each
+    // step of a run show them: the forces only once both are computed, so a failure shows
+    // neither. G1, G2 and the mass are read from their boxes here.
+    Attractions showAttractions(Point body1, Point body2, Point moving);
+
     void showInputError();
     // Writes a number into a result control in the user's number format.
     void showNumber(platform::Label label, platform::Real value);

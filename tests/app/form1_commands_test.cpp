@@ -15,16 +15,6 @@ constexpr const char* aboutText = "Application réalisée par Tarvenil pour un T
 
 constexpr const char* runYears = "0,1";  // 877 steps
 
-// What the run shows at its end, undisturbed.
-RunDisplay undisturbedRun()
-{
-    app::Form1 window{QLocale(QLocale::French)};
-    typeInto(window, "Text1", runYears);
-    MessageBoxWatcher boxes;
-    button(window, "Command2")->click();
-    return runDisplay(window);
-}
-
 TEST(WindowCommands, AboutAndPauseOutsideARunChangeNothing)
 {
     app::Form1 window{QLocale(QLocale::French)};
@@ -55,7 +45,7 @@ class HoldingARun : public ::testing::TestWithParam<bool> {};
 TEST_P(HoldingARun, HoldsEveryDisplayUntilClosedAndChangesNoResult)
 {
     const bool about = GetParam();
-    const RunDisplay expected = undisturbedRun();
+    const RunDisplay expected = undisturbedRunEnd(runYears);
 
     app::Form1 window{QLocale(QLocale::French)};
     window.show();

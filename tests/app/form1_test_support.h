@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/form1.h"
+#include "message_box_watcher.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,16 @@ inline RunDisplay runDisplay(app::Form1& window)
     return {shownText(window, "xsc"),        shownText(window, "ysc"),  shownText(window, "tempscourant"),
             shownText(window, "DC1C"),       shownText(window, "AC2C"), twips(window, "corps", "Left"),
             twips(window, "corps", "Top"),   twips(window, "Line1", "X2")};
+}
+
+// What a run of that many years shows at its end, undisturbed, in a window of its own.
+inline RunDisplay undisturbedRunEnd(const char* years)
+{
+    app::Form1 window{QLocale(QLocale::French)};
+    typeInto(window, "Text1", QString::fromUtf8(years));
+    MessageBoxWatcher boxes;
+    button(window, "Command2")->click();
+    return runDisplay(window);
 }
 
 }  // namespace virenast::testing
