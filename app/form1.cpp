@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyle>
 
 #include <algorithm>
 #include <vector>
