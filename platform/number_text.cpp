@@ -1,14 +1,14 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "number_text.h"
 
 #include "platform_error.h"
 
 #include <algorithm>
 #include <charconv>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <locale.h>
 #include <system_error>
 
 namespace virenast::platform {
@@ -42,14 +42,61 @@ std::size_t separatorAt(std::string_view text, std::size_t pos, std::string_view
     return 0;
 }
 
-// The rare case of a number out of the double range: strtod, in the C locale whatever the
-// program's own, tells an overflow (an error) from an underflow (a tiny or zero value).
-double outOfRangeValue(const std::string& normalized)
+// Whether a number that a double cannot hold lies beyond the largest double (an overflow) or
+// below the smallest (an underflow), told from its text alone: the power of ten of its first
+// significant digit is positive for the one and negative for the other, since every double
+// range limit (about 1.8e308 and 4.9e-324) is far from 1. `normalized` is the C form built by
+// toNumber: optional minus, digits, optional '.' and digits, optional exponent.
+bool overflows(std::string_view normalized)
 {
-    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
-    const double value = strtod_l(normalized.c_str(), nullptr, cLocale);
-    if (std::isinf(value)) throw Error("number too large");
-    return value;
+    if (!normalized.empty() && normalized.front() == '-') normalized.remove_prefix(1);
+    const std::size_t exponentAt = std::min(normalized.find('e'), normalized.size());
+    const std::string_view mantissa = normalized.substr(0, exponentAt);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstSignificant = mantissa.find_first_not_of("0.");
+    if (firstSignificant == std::string_view::npos) return false;  // zero is never out of range
+    // The power of ten of the first significant digit within the mantissa...
+    long long power = firstSignificant < point ? static_cast<long long>(point - firstSignificant) - 1
+                                               : -static_cast<long long>(firstSignificant - point);
+    // ...shifted by the exponent, read with saturation: any exponent past a billion decides alone.
+    if (exponentAt < normalized.size()) {
+        std::string_view digits = normalized.substr(exponentAt + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+        long long exponent = 0;
+        for (const char digit : digits) {
+            exponent = std::min(exponent * 10 + (digit - '0'), 1'000'000'000'000LL);
+        }
+        power += negative ? -exponent : exponent;
+    }
+    return power >= 0;
+}
+
+// A number out of the double range: an overflow is an error; an underflow is the zero of the
+// number's sign (from_chars already gives every subnormal it can reach).
+double outOfRangeValue(std::string_view normalized)
+{
+    if (overflows(normalized)) throw Error("number too large");
+    return normalized.starts_with('-') ? -0.0 : 0.0;
+}
+
+// The few doubles at the very top of the range round, at 15 digits, to a decimal beyond the
+// largest double, which would not read back: they are written one unit lower in the last digit
+// instead, the largest 15-digit number that does.
+void keepWithinRange(char* first, char* end)
+{
+    double readBack = 0;
+    if (std::from_chars(first, end, readBack).ec != std::errc::result_out_of_range) return;
+    char* digit = std::find(first, end, 'e');
+    while (digit != first) {
+        --digit;
+        if (*digit == '.') continue;
+        if (*digit != '0') {
+            --*digit;
+            return;
+        }
+        *digit = '9';
+    }
 }
 
 }  // namespace
@@ -57,7 +104,8 @@ double outOfRangeValue(const std::string& normalized)
 NumberText::NumberText(std::string decimalSeparator) : decimalSeparator_(std::move(decimalSeparator))
 {
     // A separator is one character, a few bytes in UTF-8; anything else is no usable setting.
-    if (decimalSeparator_.empty() || decimalSeparator_.size() > 4) decimalSeparator_ = ".";
+    // (assign, not "=": GCC 12 warns falsely of overlapping copies on a string = ".".)
+    if (decimalSeparator_.empty() || decimalSeparator_.size() > 4) decimalSeparator_.assign(1, '.');
 }
 
 double NumberText::toNumber(std::string_view text) const
@@ -92,25 +140,6 @@ double NumberText::toNumber(std::string_view text) const
     if (ec == std::errc::result_out_of_range) return outOfRangeValue(normalized);
     if (ec != std::errc{} || end != last) throw Error("not a number");
     return value;
-}
-
-// The few doubles at the very top of the range round, at 15 digits, to a decimal beyond the
-// largest double, which would not read back: they are written one unit lower in the last digit
-// instead, the largest 15-digit number that does.
-void keepWithinRange(char* first, char* end)
-{
-    double readBack = 0;
-    if (std::from_chars(first, end, readBack).ec != std::errc::result_out_of_range) return;
-    char* digit = std::find(first, end, 'e');
-    while (digit != first) {
-        --digit;
-        if (*digit == '.') continue;
-        if (*digit != '0') {
-            --*digit;
-            return;
-        }
-        *digit = '9';
-    }
 }
 
 FormattedNumber NumberText::toText(double value) const

@@ -1,9 +1,14 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/number_text.h"
 #include "platform/platform_error.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -63,6 +68,49 @@ TEST(TextToNumber, AcceptsTheLocaleSeparatorBesidesCommaAndDot)
     EXPECT_EQ(arabic.toNumber("1,5"), 1.5);
     EXPECT_THROW(NumberText(",").toNumber("1\u066b5"), Error);
 }
+
+// The two ends of the double range, bit for bit: what a double can hold reads as the nearest
+// double, what lies beyond the largest is an error, what lies below the smallest subnormal is a
+// zero of the text's sign. The texts sit on both sides of each rounding boundary.
+struct AtTheEdge {
+    const char* text;
+    std::uint64_t bits;  // 0 here with `overflow` set means an error is expected
+    bool overflow = false;
+};
+
+class TextToNumberAtTheRangeEnds : public ::testing::TestWithParam<AtTheEdge> {};
+
+TEST_P(TextToNumberAtTheRangeEnds, GivesTheNearestDoubleOrZeroOrAnError)
+{
+    const NumberText numbers(",");
+    if (GetParam().overflow) {
+        EXPECT_THROW(numbers.toNumber(GetParam().text), Error) << GetParam().text;
+        return;
+    }
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(numbers.toNumber(GetParam().text)), GetParam().bits)
+        << GetParam().text;
+}
+
+constexpr std::uint64_t maxBits = 0x7fef'ffff'ffff'ffff;
+constexpr std::uint64_t sign = 0x8000'0000'0000'0000;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TextToNumberAtTheRangeEnds,
+    ::testing::Values(
+        AtTheEdge{"1,7976931348623157e308", maxBits}, AtTheEdge{"-1,7976931348623157e308", sign | maxBits},
+        // Up to half a unit above the largest double rounds down to it; past that overflows.
+        AtTheEdge{"1,7976931348623158e308", maxBits}, AtTheEdge{"1,7976931348623159e308", 0, true},
+        AtTheEdge{"-1,7976931348623159e308", 0, true}, AtTheEdge{"179769313486231590000e288", 0, true},
+        AtTheEdge{"0,00017976931348623157e312", maxBits}, AtTheEdge{"1e99999999999999999999", 0, true},
+        // The smallest normal and subnormal doubles, and the rounding boundary below the latter.
+        AtTheEdge{"2,2250738585072014e-308", 0x0010'0000'0000'0000},
+        AtTheEdge{"4,9406564584124654e-324", 1}, AtTheEdge{"-4,9406564584124654e-324", sign | 1},
+        AtTheEdge{"2,4703282292062328e-324", 1}, AtTheEdge{"2,4703282292062327e-324", 0},
+        AtTheEdge{"-2,4703282292062327e-324", sign}, AtTheEdge{"1e-400", 0}, AtTheEdge{"-1e-400", sign},
+        AtTheEdge{"1234e-330", 0}, AtTheEdge{"-0,0000001e-318", sign},
+        AtTheEdge{"1e-99999999999999999999", 0}, AtTheEdge{"-1e-99999999999999999999", sign},
+        // A zero with a huge exponent is still zero, not out of range.
+        AtTheEdge{"0,000e99999", 0}, AtTheEdge{"-0e-99999", sign}));
 
 TEST(TextToNumber, ReadsAVeryLongTextOfDigits)
 {
