@@ -1,23 +1,22 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Virenast developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compares the time per step of a default run in the real window with that of a bare Qt loop
-# that only shows a step (seven texts, a circle and two lines, pending events handled), on this
+# (tests/bench/bare_qt_loop.cpp) that only shows a step (seven texts, a circle and two lines, pending events handled), on this
 # machine, off screen and under xvfb-run. Timings on a shared machine wander, so each program
 # runs several times, alternating, and the median is kept.
 #
-#   scripts/measure_step_cost.sh [runs] [bare-loop-source-folder]
+#   scripts/measure_step_cost.sh [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
-bare_source=${2:-../shared/reference/bare-qt-loop}
 
 scripts/setup.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target virenast_window_step_timer >/dev/null
-cmake -S "$bare_source" -B build/bare-qt-loop -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/bare-qt-loop >/dev/null
+cmake --build --preset release --target virenast_window_step_timer virenast_bare_qt_loop >/dev/null
 
 program=build/release/tests/virenast_window_step_timer
-bare=build/bare-qt-loop/bare-qt-loop
+bare=build/release/tests/virenast_bare_qt_loop
 screen=(xvfb-run -a -s "-screen 0 1280x1024x24")
 
 per_step() { "$@" 2>/dev/null | sed -n 's/.*per step \([0-9.]*\) us.*/\1/p'; }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "form1_test_support.h"
 #include "message_box_watcher.h"
 
@@ -14,13 +17,16 @@ namespace {
 
 constexpr const char* runYears = "0,01";  // 88 steps
 
-// The resident memory of this process, in kilobytes.
+// The resident memory of this process, in kilobytes, where the system tells it in a file (Linux);
+// elsewhere -1, and the memory check is left out.
 long residentKilobytes()
 {
+#ifdef __linux__
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+#endif
     return -1;
 }
 
@@ -73,8 +79,12 @@ TEST(Form1Faults, AThousandResetsAndTheScrollBarMovedAtEveryStepLeaveNoMemoryBeh
     EXPECT_GT(ticks, 3);
     EXPECT_EQ(boxes.seen.size(), 2u);
     const long after = residentKilobytes();
+#ifdef __linux__
     ASSERT_GT(before, 0);
-    EXPECT_LT(after - before, 8 * 1024) << before << " kB before, " << after << " kB after";
+#endif
+    if (before > 0) {
+        EXPECT_LT(after - before, 8 * 1024) << before << " kB before, " << after << " kB after";
+    }
 }
 
 }  // namespace
