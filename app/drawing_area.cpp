@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "drawing_area.h"
 
 #include "form1_description.h"

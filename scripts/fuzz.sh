@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Virenast developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the conversions between text and numbers with libFuzzer for a while (60 s unless told),
 # starting from the committed corpus. New inputs it finds go to build/fuzz/corpus, not into the
 # repository; a failing input is saved in build/fuzz as crash-*.

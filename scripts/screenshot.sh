@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Virenast developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes docs/virenast-run.png, the picture of the window in the middle of a run shown in the
 # README: starts the program on a virtual screen under a French locale, clicks "Lancer le
 # calcul" as a user would, waits a few seconds and takes a picture of the window.

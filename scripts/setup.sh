@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Virenast developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs from Debian's packages whatever building, testing and running Virenast needs and
 # this machine lacks, with any further packages named on the command line (for the tools under
 # scripts/). It asks apt only when something is missing, so a second run does nothing.

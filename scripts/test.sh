@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Virenast developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Virenast and its tests, and runs every test: once in the
 # Release build, then once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A child process for the closing tests: opens the window, closes it at the moment named on
 // the command line ("during-run", "nested-run" or "idle"), and prints what happens, so that
 // the parent sees the exit status and any message box that should not have appeared.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/form1.h"
 #include "message_box_watcher.h"
 

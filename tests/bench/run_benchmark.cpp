@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Steps per second of the calculation run on the in-memory window: the default scenario
 // (72192 steps to the right edge), every display written as text at every step.
 #include "platform/memory_platform.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time per step of a default run in the real window: clicks "Lancer le calcul" under a French
 // locale, closes the end box as soon as it appears, and prints the figures in the same form as
 // the bare Qt loop it is compared with (scripts/measure_step_cost.sh).

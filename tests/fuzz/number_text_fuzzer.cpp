@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the conversions between text and numbers. For any bytes, under a comma, a dot and an
 // Arabic decimal separator:
 //  - reading them as text either raises an Error or gives a finite number;

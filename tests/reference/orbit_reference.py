@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: The Virenast developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """An independent model of the calculation run, in plain IEEE doubles (Python floats) with
 singles emulated through struct, written from the documented operation order and not from
 the C++ code. It prints the figures that tests/sim/calculation_run_test.cpp expects:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every box the logic reads, given texts a user might type or paste, at a reset, at the start
 // of a run and in the middle of one. Each text either reads as a number by the conversion rule
 // or leads to the "Erreur" box on the documented path; nothing crashes, hangs, or shows an

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/memory_platform.h"
 #include "sim/orbit_simulation.h"
 #include "support/default_window.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Clicks a user can make during a run that the window never refuses: runs inside runs, a storm
 // of resets, the scroll bar moved at every step, the program ended deep inside nested runs.
 #include "platform/memory_platform.h"
