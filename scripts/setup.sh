@@ -14,7 +14,9 @@ packages=(
   libgtest-dev            # GoogleTest, for the tests
   libbenchmark-dev        # Google Benchmark, for the speed benchmark
   xvfb xauth              # a virtual screen, to run the program on a machine without one
-  desktop-file-utils appstream  # validators of the desktop entry and the metainfo
+  desktop-file-utils appstream appstream-compose  # validators of the desktop entry and the metainfo
+  man-db reuse            # checks of the manual pages and of every file's licence
+  at-spi2-core python3-pyatspi dbus  # a screen reader's view of the window, read in the tests
   "$@"
 )
 

@@ -13,11 +13,10 @@ scripts/setup.sh g++-mingw-w64-x86-64-posix wine wine64 googletest
 
 export WINEDEBUG=-all WINEPREFIX="$PWD/build/wine-prefix"
 mkdir -p "$WINEPREFIX"
-# Make the Wine prefix once, before anything runs in it, then keep one Wine server for the whole
-# run rather than a new one for each test.
-wineboot --init >/dev/null 2>&1
-wineserver -w
+# One Wine server for the whole run rather than one for each test, and the prefix made by a
+# first program before the tests run in it.
 wineserver -p
+wine cmd /c exit >/dev/null 2>&1 || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 count() { sed -n 's/.*tests passed, .* out of \([0-9]*\)$/\1/p' "$1"; }
