@@ -7,7 +7,10 @@
 #include "drawing_area.h"
 #include "form1_description.h"
 #include "platform/qt_window_platform.h"
+#include "box_placement.h"
+#include "keyboard_controls.h"
 #include "label_accessibility.h"
+#include "number_widgets.h"
 #include "rocket_icon.h"
 #include "sim/orbit_simulation.h"
 #include "window_commands.h"
@@ -21,8 +24,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace virenast::app {
@@ -44,13 +49,21 @@ void setBackColour(QWidget& widget, Colour colour, QPalette::ColorRole role)
     widget.setPalette(palette);
 }
 
+bool showsACurrentValue(const ControlDescription& control)
+{
+    const auto values = form1CurrentValues();
+    return std::any_of(values.begin(), values.end(),
+                       [&](const char* name) { return std::strcmp(name, control.name) == 0; });
+}
+
 QWidget* createControl(const ControlDescription& control, QWidget& client)
 {
     const QString text = QString::fromUtf8(control.text);
+    const bool currentValue = showsACurrentValue(control);
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(text, &client);
+        auto* label = currentValue ? new NumberLabel(text, &client) : new QLabel(text, &client);
         label->setAlignment(control.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(control.wordWrap);
         // Some labels overlap their neighbour's box by a few pixels: a label that paints its own
@@ -61,24 +74,26 @@ QWidget* createControl(const ControlDescription& control, QWidget& client)
         break;
     }
     case ControlKind::TextBox: {
-        auto* box = new QLineEdit(text, &client);
+        auto* box = currentValue ? new NumberBox(text, &client) : new QLineEdit(text, &client);
         setBackColour(*box, control.back, QPalette::Base);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text, disabledTextColour());
+        box->setPalette(palette);
         widget = box;
         break;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(text, &client);
+        auto* button = new PushButton(text, &client);
         setBackColour(*button, control.back, QPalette::Button);
         widget = button;
         break;
     }
     case ControlKind::ScrollBar: {
-        auto* scrollBar = new QScrollBar(Qt::Horizontal, &client);
+        auto* scrollBar = new TimeStepScrollBar(&client);
         scrollBar->setRange(timeStepRange.minimum, timeStepRange.maximum);
         scrollBar->setValue(timeStepRange.value);
         scrollBar->setSingleStep(timeStepRange.smallChange);
         scrollBar->setPageStep(timeStepRange.largeChange);
-        scrollBar->setFocusPolicy(Qt::StrongFocus);  // it takes the focus like the other inputs
         widget = scrollBar;
         break;
     }
@@ -119,10 +134,10 @@ Form1::Form1(const QLocale& locale)
     buildControls(*client);
 
     resize(pixels(clientWidth), pixels(clientHeight) + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 
     platform_ = std::make_unique<platform::QtWindowPlatform>(*this, locale);
+    platform_->setMessageBoxPlacement([this](QWidget& box) { placeMessageBox(box); });
     simulation_ = std::make_unique<sim::OrbitSimulation>(*platform_);
     bindEvents();
 }
@@ -181,6 +196,57 @@ void Form1::bindEvents()
     connect(button("Command3"), &QPushButton::clicked, this, [this] { showPause(*platform_); });
     connect(findChild<QAction*>(QString::fromLatin1(menuItemName)), &QAction::triggered, this,
             [this] { showAbout(*platform_); });
+}
+
+void Form1::centreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // A window's position is that of its frame (title bar, borders), which is known once the
+    // window manager has framed it; until then the frame is the client area alone.
+    QRect centred(QPoint(), frameGeometry().size());
+    centred.moveCenter(screen->availableGeometry().center());
+    move(centred.topLeft());
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (framed_) return;
+    // The window manager frames the window a moment after it appears: centre it again, frame
+    // included, as soon as the frame is known, unless the user has moved it already.
+    QTimer::singleShot(0, this, [this] { recentreOnceFramed(); });
+}
+
+void Form1::recentreOnceFramed()
+{
+    if (framed_ || !isVisible()) return;
+    if (frameGeometry().size() == geometry().size()) {
+        if (++framingWaits_ < 50) QTimer::singleShot(20, this, [this] { recentreOnceFramed(); });
+        return;
+    }
+    framed_ = true;
+    centreOnScreen();
+}
+
+void Form1::placeMessageBox(QWidget& box)
+{
+    const QScreen* screen = this->screen();
+    if (!screen) return;
+    // A box's frame is taken to be as wide as the main window's own.
+    const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+    const auto globalRect = [](const QWidget* widget) {
+        return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    };
+    std::vector<QRect> keepClear{globalRect(findChild<QWidget*>(QString::fromLatin1(drawingArea().name)))};
+    for (const char* name : form1CurrentValues())
+        keepClear.push_back(globalRect(findChild<QWidget*>(QString::fromLatin1(name))));
+    // Best over the buttons' column, just below the drawing area.
+    const QWidget* buttons = findChild<QWidget*>(QStringLiteral("Command1"));
+    const QPoint preferred(globalRect(buttons).center().x(), keepClear.front().bottom() + 1 + frame.top());
+    const BoxSurroundings around{frameGeometry(), screen->availableGeometry(), preferred, keepClear};
+    if (const auto place = placeClear(box.size().grownBy(frame), around)) box.move(*place);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

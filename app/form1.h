@@ -32,14 +32,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void centreOnScreen();
+    void recentreOnceFramed();
+    void placeMessageBox(QWidget& box);
     void buildControls(QWidget& client);
     void buildDrawingArea(QWidget& client);
     void bindEvents();
 
     std::unique_ptr<platform::QtWindowPlatform> platform_;
     std::unique_ptr<sim::OrbitSimulation> simulation_;
+    bool framed_ = false;
+    int framingWaits_ = 0;
 };
 
 }  // namespace virenast::app

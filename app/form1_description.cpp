@@ -98,6 +98,8 @@ constexpr std::array<SpokenText, 20> spokenTexts{{
 }};
 // clang-format on
 
+constexpr std::array<const char*, 7> currentValues{"xsc", "ysc", "tempscourant", "DC1C", "DC2C", "AC1C", "AC2C"};
+
 }  // namespace
 
 std::span<const ControlDescription> form1Controls() { return controls; }
@@ -106,6 +108,7 @@ std::span<const ShapeDescription> form1Shapes() { return shapes; }
 std::span<const LineDescription> form1Lines() { return lines; }
 
 std::span<const SpokenText> form1SpokenTexts() { return spokenTexts; }
+std::span<const char* const> form1CurrentValues() { return currentValues; }
 
 const ControlDescription* findControl(const char* name)
 {

@@ -94,4 +94,8 @@ const ControlDescription* findControl(const char* name);
 // item are spoken by their captions.
 std::span<const SpokenText> form1SpokenTexts();
 
+// The controls that show where the run stands: the current position, the elapsed time, the
+// distances and the forces. They show their whole value on hover, and no message box covers them.
+std::span<const char* const> form1CurrentValues();
+
 }  // namespace virenast::app

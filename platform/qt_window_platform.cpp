@@ -40,6 +40,26 @@ QMetaProperty findProperty(QObject& object, Corner which)
     return meta->property(index);
 }
 
+// A message box that takes its place once its size is known, before it appears on screen.
+class PlacedMessageBox : public QMessageBox {
+public:
+    PlacedMessageBox(Icon icon, const QString& title, const QString& text, QWidget* parent,
+                     const QtWindowPlatform::MessageBoxPlacement& place)
+        : QMessageBox(icon, title, text, QMessageBox::Ok, parent), place_(place)
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);  // sizes the box
+        if (place_) place_(*this);
+    }
+
+private:
+    const QtWindowPlatform::MessageBoxPlacement& place_;
+};
+
 }  // namespace
 
 QtWindowPlatform::QtWindowPlatform(QWidget& window, const QLocale& locale)
@@ -118,7 +138,7 @@ void QtWindowPlatform::messageBox(std::string_view text, std::string_view title,
 {
     const QMessageBox::Icon icon =
         style == MessageStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
-    QMessageBox box(icon, fromUtf8(title), fromUtf8(text), QMessageBox::Ok, &window_);
+    PlacedMessageBox box(icon, fromUtf8(title), fromUtf8(text), &window_, placeMessageBox_);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

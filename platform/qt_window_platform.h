@@ -9,6 +9,7 @@
 #include <QMetaProperty>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -41,6 +42,11 @@ public:
     void yield() override;
     [[noreturn]] void end() override;
 
+    // Moves a message box, sized and about to appear, to where it should stand; without one, the
+    // platform's placement holds.
+    using MessageBoxPlacement = std::function<void(QWidget& box)>;
+    void setMessageBoxPlacement(MessageBoxPlacement place) { placeMessageBox_ = std::move(place); }
+
 private:
     // A float property of a drawn object, looked up once.
     struct TwipProperty {
@@ -58,6 +64,7 @@ private:
     std::array<std::array<TwipProperty, 4>, lineCount> lines_{};
     QWidget* frame_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
+    MessageBoxPlacement placeMessageBox_;
 };
 
 }  // namespace virenast::platform
