@@ -53,6 +53,11 @@ TEST(Form1Accessibility, ResultLabelsAreNamedByTheirCaptionAndReadTheirNumber)
     EXPECT_EQ(spoken(window, "AC2C", QAccessible::Value), "0,00311111111111111");
     EXPECT_EQ(spoken(window, "tempscourant", QAccessible::Name), "Temps courant [années]");
     EXPECT_EQ(spoken(window, "tempscourant", QAccessible::Value), "0");
+    // The number is the label's text too, which is what AT-SPI passes on to screen readers.
+    QAccessibleTextInterface* text = accessibleOf(window, "DC2C")->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), "0,707106781186548");
+    EXPECT_EQ(text->text(0, 3), "0,7");
     // A plain caption keeps its own text as its name.
     EXPECT_EQ(spoken(window, "Label16", QAccessible::Name), "Distance corps1 corps [UA]");
 }
