@@ -17,6 +17,7 @@ packages=(
   desktop-file-utils appstream appstream-compose  # validators of the desktop entry and the metainfo
   man-db reuse            # checks of the manual pages and of every file's licence
   at-spi2-core python3-pyatspi dbus  # a screen reader's view of the window, read in the tests
+  openbox xdotool x11-utils         # a window manager, to see the window placed with its frame
   "$@"
 )
 
