@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Virenast developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Remakes the pictures of the practical sheets (docs/fiches-tp.md) under xvfb-run: one picture
+# of the window in the middle of each scenario's run, in docs/fiches/.
+#
+#   scripts/sheet-pictures.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake --preset release >/dev/null
+cmake --build --preset release --target virenast_sheet_picture >/dev/null
+mkdir -p docs/fiches
+export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
+for scenario in evasion orbite-circulaire orbite-elliptique pas-de-temps-1h pas-de-temps-24h masse huit; do
+  xvfb-run -a -s "-screen 0 1280x1024x24" build/release/tests/virenast_sheet_picture "$scenario" "docs/fiches/$scenario.png"
+done

@@ -1,0 +1,232 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Every figure and claim of the teacher's practical sheets (docs/fiches-tp.md), checked on the
+// in-memory window with the sheets' own typed texts. When the sheets and the program part, a
+// test here fails: mend the sheet, or the program.
+#include "platform/memory_platform.h"
+#include "platform/number_text.h"
+#include "sim/orbit_simulation.h"
+#include "support/default_window.h"
+#include "support/teaching_scenarios.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace virenast::testing {
+namespace {
+
+using platform::Label;
+using platform::TextBox;
+
+// What the window shows after one step, read as numbers: the elapsed time, the new position,
+// and the distances at the start of the step.
+struct Step {
+    double years, x, y, d1, d2;
+};
+
+// A scenario's run on the in-memory window, step by step, as a student would watch it.
+struct SheetRun {
+    explicit SheetRun(const TeachingScenario& scenario, const char* massOverride = nullptr)
+    {
+        loadWindowDefaults(window);
+        for (const TypedText& typed : scenario.typed) window.type(boxNamed(typed.box), typed.text);
+        if (massOverride) window.type(TextBox::Text4, massOverride);
+        window.moveScrollBar(static_cast<std::int16_t>(scenario.hours));
+        window.onYield = [this](long) {
+            steps.push_back({number(window.caption(Label::tempscourant)), number(window.shownText(TextBox::xsc)),
+                             number(window.shownText(TextBox::ysc)), number(window.caption(Label::DC1C)),
+                             number(window.caption(Label::DC2C))});
+            shownPath.push_back(window.shownText(TextBox::xsc) + ";" + window.shownText(TextBox::ysc));
+        };
+        simulation.runCalculation();
+        window.onYield = nullptr;
+    }
+
+    static TextBox boxNamed(const char* name)
+    {
+        for (std::size_t i = 0; i < platform::textBoxCount; ++i)
+            if (std::string(platform::nameOf(static_cast<TextBox>(i))) == name) return static_cast<TextBox>(i);
+        throw std::invalid_argument(name);
+    }
+
+    static double number(const std::string& text) { return platform::NumberText(",").toNumber(text); }
+
+    bool leftTheDrawing() const { return window.messages().size() == 1 && last().years < endYears(); }
+    double endYears() const { return number(window.shownText(TextBox::Text1)); }
+    const Step& last() const { return steps.back(); }
+
+    double minimum(double Step::*field, double untilYears = 1e9) const
+    {
+        double least = 1e300;
+        for (const Step& step : steps)
+            if (step.years <= untilYears) least = std::min(least, step.*field);
+        return least;
+    }
+    double maximum(double Step::*field, double untilYears = 1e9) const
+    {
+        double most = -1e300;
+        for (const Step& step : steps)
+            if (step.years <= untilYears) most = std::max(most, step.*field);
+        return most;
+    }
+
+    // The elapsed times at which the body crosses the vertical x = `at` going right, above the
+    // line y = `above`: once per turn of an orbit drawn clockwise from the top.
+    std::vector<double> returnsTo(double at, double above) const
+    {
+        std::vector<double> times;
+        for (std::size_t i = 1; i < steps.size(); ++i)
+            if (steps[i - 1].x < at && steps[i].x >= at && steps[i].y < above) times.push_back(steps[i].years);
+        return times;
+    }
+
+    // The elapsed times at which the body crosses the horizontal y = `level`, either way.
+    std::vector<double> crossingsOfLevel(double level) const
+    {
+        std::vector<double> times;
+        for (std::size_t i = 1; i < steps.size(); ++i)
+            if ((steps[i - 1].y - level) * (steps[i].y - level) < 0) times.push_back(steps[i].years);
+        return times;
+    }
+
+    platform::MemoryPlatform window;
+    sim::OrbitSimulation simulation{window};
+    std::vector<Step> steps;
+    std::vector<std::string> shownPath;
+};
+
+constexpr double sunGravitation = 13271244e13;  // m³/s², as typed in G1
+constexpr double metresPerAu = 1.5e11;
+constexpr double secondsPerYear = 31514400;
+
+// Sheet 1: the default scene. The start speed beats the escape speed of the pair of bodies.
+TEST(TeachingSheets, TheDefaultBodyEscapesBecauseItIsFasterThanTheEscapeSpeed)
+{
+    const double r1 = 0.5 * metresPerAu, r2 = 0.7071067811865476 * metresPerAu;  // DC1C, DC2C at the start
+    const double escape = std::sqrt(2 * (3500e13 / r1 + 3500e13 / r2));
+    EXPECT_EQ(std::lround(escape), 1262);
+
+    const SheetRun fast(teachingScenario("evasion"));  // vx = 1900 m/s
+    EXPECT_TRUE(fast.leftTheDrawing());
+    EXPECT_EQ(fast.steps.size(), 72192u);
+    EXPECT_EQ(fast.window.caption(Label::tempscourant), "8,24674434544208");
+    EXPECT_GT(fast.last().x, 15255.0 / 4000);  // out by the right-hand edge
+    EXPECT_EQ(fast.window.caption(Label::DC1C), "2,81048955539526");
+
+    TeachingScenario slower = teachingScenario("evasion");
+    slower.typed.push_back({"vx", "1000"});
+    const SheetRun slow(slower);
+    EXPECT_FALSE(slow.leftTheDrawing());
+    EXPECT_GT(slow.last().years, 10);
+}
+
+// Sheet 2: a circular orbit of 0,9 AU around a sun, and its period.
+TEST(TeachingSheets, TheCircularOrbitKeepsItsRadiusAndTakesTheComputedPeriod)
+{
+    const double r = 0.9 * metresPerAu;
+    EXPECT_EQ(std::lround(std::sqrt(sunGravitation / r)), 31354);
+    const double period = 2 * std::numbers::pi * r / 31354 / secondsPerYear;
+    EXPECT_NEAR(period, 0.858, 0.0005);
+
+    const SheetRun run(teachingScenario("orbite-circulaire"));
+    EXPECT_FALSE(run.leftTheDrawing());
+    EXPECT_GE(run.minimum(&Step::d1), 0.9);
+    EXPECT_LE(run.maximum(&Step::d1), 0.905);
+    const std::vector<double> returns = run.returnsTo(1.9, 1.0);
+    ASSERT_EQ(returns.size(), 1u);
+    EXPECT_NEAR(returns[0], 0.862, 0.0005);
+    EXPECT_LT(std::fabs(returns[0] - period) / period, 0.005);
+}
+
+// Sheet 3: an ellipse. Fastest near the sun (less time on the near side), and Kepler's third law.
+TEST(TeachingSheets, TheEllipseIsQuickNearTheSunAndFollowsKeplersThirdLaw)
+{
+    const SheetRun run(teachingScenario("orbite-elliptique"));
+    const std::vector<double> returns = run.returnsTo(1.9, 1.0);
+    ASSERT_GE(returns.size(), 1u);
+    const double period = returns[0];
+    EXPECT_NEAR(period, 0.544, 0.0005);
+    const double nearest = run.minimum(&Step::d1, period);
+    EXPECT_NEAR(nearest, 0.421, 0.0005);
+    const double semiMajorAxis = (0.9 + nearest) / 2;
+    EXPECT_NEAR(semiMajorAxis, 0.661, 0.0005);
+    const double a = semiMajorAxis * metresPerAu;
+    const double kepler = 2 * std::numbers::pi * std::sqrt(a * a * a / sunGravitation) / secondsPerYear;
+    EXPECT_NEAR(kepler, 0.540, 0.0005);
+    EXPECT_LT(std::fabs(period - kepler) / kepler, 0.01);
+
+    // Below the sun's level (ysc > 1) is the near half of the ellipse, above it the far half.
+    const std::vector<double> crossings = run.crossingsOfLevel(1.0);
+    ASSERT_GE(crossings.size(), 2u);
+    EXPECT_NEAR(crossings[0], 0.196, 0.0005);
+    EXPECT_NEAR(crossings[1], 0.344, 0.0005);
+    const double nearHalf = crossings[1] - crossings[0];
+    EXPECT_NEAR(nearHalf, 0.148, 0.0005);
+    EXPECT_NEAR(period - nearHalf, 0.396, 0.0005);
+}
+
+// Sheet 4: the same circular orbit at one hour and at a day per step: the drift is the scheme's.
+TEST(TeachingSheets, ALongerTimeStepMakesTheOrbitDriftOutward)
+{
+    const SheetRun hourly(teachingScenario("pas-de-temps-1h"));
+    const SheetRun daily(teachingScenario("pas-de-temps-24h"));
+    EXPECT_EQ(hourly.window.caption(Label::DC1C), "0,916017670775363");
+    EXPECT_EQ(daily.window.caption(Label::DC1C), "1,22205353015756");
+    EXPECT_EQ(hourly.steps.size(), 26263u);
+    EXPECT_EQ(daily.steps.size(), 1095u);
+    const double ratio = (daily.last().d1 - 0.9) / (hourly.last().d1 - 0.9);
+    EXPECT_GT(ratio, 15);
+    EXPECT_LT(ratio, 25);
+    EXPECT_EQ(hourly.returnsTo(1.9, 1.0).size(), 3u);  // three and a half turns in three years
+    const std::vector<double> dailyReturns = daily.returnsTo(1.9, 1.0);
+    ASSERT_GE(dailyReturns.size(), 1u);
+    EXPECT_NEAR(dailyReturns[0], 0.943, 0.0005);
+}
+
+// Sheet 5: the mass of the moving body changes the forces shown, not the path.
+TEST(TeachingSheets, TheMassChangesTheForcesButNotThePath)
+{
+    const SheetRun heavy(teachingScenario("orbite-elliptique"));  // 1000 kg
+    const SheetRun light(teachingScenario("masse"));              // 1 kg
+    EXPECT_EQ(heavy.window.caption(Label::AC1C), "8,25319603569337");
+    EXPECT_EQ(light.window.caption(Label::AC1C), "0,00825319603569251");
+    ASSERT_EQ(heavy.steps.size(), light.steps.size());
+    std::size_t firstDifference = heavy.shownPath.size();
+    double widest = 0;
+    for (std::size_t i = 0; i < heavy.steps.size(); ++i) {
+        if (firstDifference == heavy.shownPath.size() && heavy.shownPath[i] != light.shownPath[i]) firstDifference = i;
+        widest = std::max({widest, std::fabs(heavy.steps[i].x - light.steps[i].x),
+                           std::fabs(heavy.steps[i].y - light.steps[i].y)});
+    }
+    EXPECT_GT(firstDifference, 3000u);  // the first 3000 steps show the same 15 digits
+    EXPECT_LT(widest, 1e-13);           // and never more than 1e-13 AU (15 m) apart in a year
+    EXPECT_GT(widest, 0);               // rounding alone tells them apart
+}
+
+// Sheet 6: two equal bodies. The moving body draws a figure of eight around both.
+TEST(TeachingSheets, BetweenTwoEqualBodiesTheBodyDrawsAFigureOfEight)
+{
+    const SheetRun run(teachingScenario("huit"));
+    EXPECT_FALSE(run.leftTheDrawing());
+    EXPECT_GT(run.last().years, 2);
+    EXPECT_GE(run.minimum(&Step::d1), 0.10);
+    EXPECT_GE(run.minimum(&Step::d2), 0.10);
+    // Each passage between the bodies crosses the vertical half way, x = 1,9.
+    int passages = 0;
+    for (std::size_t i = 1; i < run.steps.size(); ++i)
+        passages += (run.steps[i - 1].x - 1.9) * (run.steps[i].x - 1.9) < 0;
+    EXPECT_EQ(passages, 4);  // two eights
+    // It goes round body 2 (on the right) first: it is nearest to it a quarter of a turn in.
+    const auto quarter = std::find_if(run.steps.begin(), run.steps.end(), [](const Step& s) { return s.years > 0.2; });
+    ASSERT_NE(quarter, run.steps.end());
+    EXPECT_LT(quarter->d2, quarter->d1);
+}
+
+}  // namespace
+}  // namespace virenast::testing
