@@ -6,7 +6,8 @@
 //   rocket-16.png, rocket-32.png         the pictures themselves;
 //   rocket-64.png ... rocket-256.png     the 32-pixel picture enlarged, each pixel a square;
 //   rocket.svg                           the 32-pixel picture as squares, to any scale;
-//   rocket.ico                           both pictures, for the Windows program's resource.
+//   rocket.ico                           both pictures, for the Windows program's resource
+//                                        (kept in the repository too: Windows builds use it).
 //
 //   virenast_icon_export OUTPUT-FOLDER
 #include <QBuffer>
@@ -74,7 +75,9 @@ void appendLittleEndian(QByteArray& bytes, quint32 value, int size)
     for (int i = 0; i < size; ++i) bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
 }
 
-// An icon file holding each image as PNG data, as Windows has read them since Vista.
+// An icon file holding each image as an uncompressed bitmap (32-bit colour with alpha, and the
+// 1-bit mask older readers want): its bytes follow from the pixels alone, so the copy kept in
+// the repository for Windows builds can be checked against the pictures byte for byte.
 QByteArray ico(std::initializer_list<QImage> images)
 {
     QByteArray header;
@@ -84,16 +87,39 @@ QByteArray ico(std::initializer_list<QImage> images)
     QByteArray data;
     const quint32 firstOffset = 6 + 16 * static_cast<quint32>(images.size());
     for (const QImage& image : images) {
-        const QByteArray bytes = png(image);
-        appendLittleEndian(header, static_cast<quint32>(image.width()), 1);
-        appendLittleEndian(header, static_cast<quint32>(image.height()), 1);
+        const quint32 width = static_cast<quint32>(image.width());
+        const quint32 height = static_cast<quint32>(image.height());
+        const quint32 maskRow = (width + 31) / 32 * 4;  // 1 bit a pixel, rows padded to 32 bits
+        QByteArray bitmap;
+        appendLittleEndian(bitmap, 40, 4);          // the size of this header
+        appendLittleEndian(bitmap, width, 4);
+        appendLittleEndian(bitmap, 2 * height, 4);  // colours and mask, one above the other
+        appendLittleEndian(bitmap, 1, 2);           // colour planes
+        appendLittleEndian(bitmap, 32, 2);          // bits per pixel
+        for (int i = 0; i < 6; ++i) appendLittleEndian(bitmap, 0, 4);  // no compression, defaults
+        for (int y = image.height() - 1; y >= 0; --y)  // bottom row first
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                bitmap.append(static_cast<char>(qBlue(pixel)));
+                bitmap.append(static_cast<char>(qGreen(pixel)));
+                bitmap.append(static_cast<char>(qRed(pixel)));
+                bitmap.append(static_cast<char>(qAlpha(pixel)));
+            }
+        for (int y = image.height() - 1; y >= 0; --y) {
+            QByteArray row(static_cast<qsizetype>(maskRow), '\0');
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) == 0) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+            bitmap.append(row);
+        }
+        appendLittleEndian(header, width, 1);
+        appendLittleEndian(header, height, 1);
         appendLittleEndian(header, 0, 1);   // no palette
         appendLittleEndian(header, 0, 1);   // reserved
         appendLittleEndian(header, 1, 2);   // colour planes
         appendLittleEndian(header, 32, 2);  // bits per pixel
-        appendLittleEndian(header, static_cast<quint32>(bytes.size()), 4);
+        appendLittleEndian(header, static_cast<quint32>(bitmap.size()), 4);
         appendLittleEndian(header, firstOffset + static_cast<quint32>(data.size()), 4);
-        data.append(bytes);
+        data.append(bitmap);
     }
     return header + data;
 }
