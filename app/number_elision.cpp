@@ -5,20 +5,25 @@
 
 namespace virenast::app {
 
-QString fittedNumber(const QString& text, int availableWidth, const std::function<int(const QString&)>& widthOf)
+QString fittedNumber(const QString& text, int availableWidth, const TextWidth& widthOf)
 {
-    if (widthOf(text) <= availableWidth) return text;
+    if (widthOf(text, -1) <= availableWidth) return text;
     const qsizetype exponentAt = text.indexOf(QLatin1Char('E'));
-    const QString exponent = exponentAt < 0 ? QString() : text.mid(exponentAt);
-    const QString mantissa = exponentAt < 0 ? text : text.left(exponentAt);
-    const QString ellipsis(QChar(0x2026));
-    // Keep the sign and the first digit at least: a lone "…E-05" would say nothing.
-    const qsizetype leastKept = mantissa.startsWith(QLatin1Char('-')) ? 2 : 1;
-    qsizetype kept = mantissa.size() - 1;
-    while (kept > leastKept && widthOf(mantissa.left(kept) + ellipsis + exponent) > availableWidth) --kept;
-    kept = std::max(kept, leastKept);
-    if (kept >= mantissa.size()) return text;  // nothing left to take away
-    return mantissa.left(kept) + ellipsis + exponent;
+    const qsizetype mantissaLength = exponentAt < 0 ? text.size() : exponentAt;
+    const QString tail = QString(QChar(0x2026)) + (exponentAt < 0 ? QString() : text.mid(exponentAt));
+    // Keep the sign and the first digit at least: a lone "…E-05" would say nothing. The most
+    // digits that fit are found by halving, measuring the start of the text in place, since
+    // this runs at every repaint of a long value.
+    const int room = availableWidth - widthOf(tail, -1);
+    const qsizetype leastKept = text.startsWith(QLatin1Char('-')) ? 2 : 1;
+    qsizetype fits = leastKept, tooMany = mantissaLength;  // kept characters: fits <= k < tooMany
+    while (tooMany - fits > 1) {
+        const qsizetype middle = (fits + tooMany) / 2;
+        if (widthOf(text, middle) <= room) fits = middle;
+        else tooMany = middle;
+    }
+    if (fits >= mantissaLength) return text;  // nothing left to take away
+    return text.left(fits) + tail;
 }
 
 }  // namespace virenast::app

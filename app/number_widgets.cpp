@@ -28,7 +28,9 @@ bool showWholeValue(QWidget& widget, QEvent* event, const QString& text)
 
 QString fitted(const QString& text, const QFontMetrics& metrics, int width)
 {
-    return fittedNumber(text, width, [&](const QString& shown) { return metrics.horizontalAdvance(shown); });
+    return fittedNumber(text, width, [&](const QString& shown, qsizetype length) {
+        return metrics.horizontalAdvance(shown, static_cast<int>(length));
+    });
 }
 
 // The gap QLineEdit keeps between its contents and the text, on each side.

@@ -5,13 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 namespace virenast::app {
 namespace {
 
 // Every character ten units wide: what fits is then plain arithmetic.
-int tenPerCharacter(const QString& text) { return 10 * static_cast<int>(text.size()); }
+int tenPerCharacter(const QString& text, qsizetype length)
+{
+    return 10 * static_cast<int>(length < 0 ? text.size() : std::min(length, text.size()));
+}
 
 struct Fitting {
     const char* text;
