@@ -15,7 +15,7 @@ namespace virenast::app {
 inline QColor colourOf(Colour colour)
 {
     switch (colour) {
-    case Colour::Desktop: return {0, 139, 139};         // system colour 1: dark cyan, a teal (5.1:1)
+    case Colour::Desktop: return {0, 150, 150};         // system colour 1: a light teal (5.8:1)
     case Colour::ActiveTitleBar: return {0, 0, 128};    // system colour 2: active title bar, navy
     case Colour::AppWorkspace: return {128, 128, 128};  // system colour 12: application workspace, grey (5.3:1)
     case Colour::Red: return {255, 0, 0};               // (5.3:1)
@@ -27,7 +27,7 @@ inline QColor colourOf(Colour colour)
 }
 
 // The text of a disabled box (the current position): a dark grey, still unlike the black of
-// the boxes that can be typed into, at 5.1:1 on the green back colour.
-inline QColor disabledTextColour() { return {51, 51, 51}; }
+// the boxes that can be typed into, at 5.6:1 on the green back colour.
+inline QColor disabledTextColour() { return {45, 45, 45}; }
 
 }  // namespace virenast::app

@@ -117,7 +117,7 @@ TEST_F(Form1LayoutTest, DrawnObjectsStartAtTheirDesignGeometryInTwips)
 TEST_F(Form1LayoutTest, BackColoursTellWhichBodyABoxBelongsTo)
 {
     const auto base = [&](const char* name) { return control(name)->palette().color(QPalette::Base); };
-    for (const char* body1 : {"G1", "x1", "y1"}) EXPECT_EQ(base(body1), QColor(0, 139, 139)) << body1;
+    for (const char* body1 : {"G1", "x1", "y1"}) EXPECT_EQ(base(body1), QColor(0, 150, 150)) << body1;
     for (const char* body2 : {"G2", "x2", "y2"}) EXPECT_EQ(base(body2), QColor(255, 0, 0)) << body2;
     for (const char* moving : {"xs", "ys", "Text4", "vx", "vy", "xsc", "ysc"})
         EXPECT_EQ(base(moving), QColor(0, 192, 0)) << moving;
