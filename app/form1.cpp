@@ -214,7 +214,7 @@ void Form1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (framed_) return;
     // The window manager frames the window a moment after it appears: centre it again, frame
-    // included, as soon as the frame is known, unless the user has moved it already.
+    // included, once, as soon as the frame is known (looked for during the first second).
     QTimer::singleShot(0, this, [this] { recentreOnceFramed(); });
 }
 
@@ -242,7 +242,8 @@ void Form1::placeMessageBox(QWidget& box)
     std::vector<QRect> keepClear{globalRect(findChild<QWidget*>(QString::fromLatin1(drawingArea().name)))};
     for (const char* name : form1CurrentValues())
         keepClear.push_back(globalRect(findChild<QWidget*>(QString::fromLatin1(name))));
-    // Best over the buttons' column, just below the drawing area.
+    // Best over the buttons' column, just below the drawing area (one title bar's height lower,
+    // so that a framed box's title bar does not touch the drawing's edge).
     const QWidget* buttons = findChild<QWidget*>(QStringLiteral("Command1"));
     const QPoint preferred(globalRect(buttons).center().x(), keepClear.front().bottom() + 1 + frame.top());
     const BoxSurroundings around{frameGeometry(), screen->availableGeometry(), preferred, keepClear};
