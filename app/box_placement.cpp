@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "box_placement.h"
+#include "app/box_placement.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 
 #include "drawing_area.h"
 
-#include "form1_description.h"
+#include "form/form1_description.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -16,11 +16,11 @@ namespace {
 
 QRectF pixelsFromTwips(const QRectF& twips)
 {
-    return {twips.x() / twipsPerPixel, twips.y() / twipsPerPixel, twips.width() / twipsPerPixel,
-            twips.height() / twipsPerPixel};
+    return {twips.x() / form::twipsPerPixel, twips.y() / form::twipsPerPixel, twips.width() / form::twipsPerPixel,
+            twips.height() / form::twipsPerPixel};
 }
 
-QPointF pixelsFromTwips(const QPointF& twips) { return twips / twipsPerPixel; }
+QPointF pixelsFromTwips(const QPointF& twips) { return twips / form::twipsPerPixel; }
 
 // The whole pixels that a shape drawn in this rectangle may touch, its outline and
 // anti-aliasing included.
@@ -29,7 +29,7 @@ QRect touchedPixels(const QRectF& pixels)
     return pixels.normalized().toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
-QRectF pixelsFromTwips(const QLineF& twips) { return QRectF(twips.p1() / twipsPerPixel, twips.p2() / twipsPerPixel); }
+QRectF pixelsFromTwips(const QLineF& twips) { return QRectF(twips.p1() / form::twipsPerPixel, twips.p2() / form::twipsPerPixel); }
 
 }  // namespace
 

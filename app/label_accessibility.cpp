@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "label_accessibility.h"
+#include "app/label_accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "form1.h"
+#include "app/form1.h"
+#include "app/label_accessibility.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     // Ties the window to the desktop entry, and so to its name and icon in the desktop's menus.
     QGuiApplication::setDesktopFileName(QStringLiteral(VIRENAST_APP_ID));
+    virenast::app::installLabelAccessibility();
     virenast::app::Form1 window;
     window.show();
     return QApplication::exec();

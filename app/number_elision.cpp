@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "number_elision.h"
+#include "app/number_elision.h"
 
 namespace virenast::app {
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "number_widgets.h"
+#include "app/number_widgets.h"
 
-#include "number_elision.h"
+#include "app/number_elision.h"
 
 #include <QHelpEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "memory_platform.h"
+#include "platform/memory_platform.h"
 
 namespace virenast::platform {
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "number_text.h"
+#include "platform/number_text.h"
 
-#include "platform_error.h"
+#include "platform/platform_error.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "orbit_simulation.h"
-#include "scene_model.h"
-#include "user_messages.h"
+#include "sim/orbit_simulation.h"
+#include "sim/scene_model.h"
+#include "sim/user_messages.h"
 
 namespace virenast::sim {
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "scene_model.h"
+#include "sim/scene_model.h"
 
 namespace virenast::sim {
 

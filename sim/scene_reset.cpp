@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "orbit_simulation.h"
-#include "scene_model.h"
+#include "sim/orbit_simulation.h"
+#include "sim/scene_model.h"
 
 namespace virenast::sim {
 

@@ -5,6 +5,7 @@
 // the command line ("during-run", "nested-run" or "idle"), and prints what happens, so that
 // the parent sees the exit status and any message box that should not have appeared.
 #include "app/form1.h"
+#include "app/label_accessibility.h"
 #include "message_box_watcher.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    virenast::app::installLabelAccessibility();  // as the program does at its start
     const QString when = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("idle");
     virenast::app::Form1 window{QLocale(QLocale::French)};
     window.show();

@@ -3,7 +3,7 @@
 
 // Where the window and its message boxes stand on the screen: the window centred with its
 // frame, and every box clear of the drawing and of the current values.
-#include "app/form1_description.h"
+#include "form/form1_description.h"
 #include "form1_test_support.h"
 
 #include <QAction>
@@ -44,8 +44,9 @@ protected:
     void expectClearOfTheDrawingAndTheValues()
     {
         std::vector<std::pair<const char*, QRect>> kept{{"frame1", onScreen(window.findChild<QWidget*>("frame1"))}};
-        for (const char* name : app::form1CurrentValues())
-            kept.emplace_back(name, onScreen(window.findChild<QWidget*>(QString::fromLatin1(name))));
+        for (const form::ControlDescription& control : form::form1Controls())
+            if (control.currentValue)
+                kept.emplace_back(control.name, onScreen(window.findChild<QWidget*>(QString::fromLatin1(control.name))));
         ASSERT_FALSE(seen.empty());
         for (const SeenBox& box : seen) {
             EXPECT_TRUE(window.screen()->availableGeometry().contains(box.frame)) << qPrintable(box.title);

@@ -3,7 +3,7 @@
 
 // The window by keyboard alone: the keys of the time step's scroll bar, Return on a button, and
 // a focus that can be seen on every control that takes it.
-#include "app/form1_description.h"
+#include "form/form1_description.h"
 #include "form1_test_support.h"
 
 #include <QScrollBar>

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/label_accessibility.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,6 +26,7 @@ int main(int argc, char** argv)
 #endif
     qputenv("QT_QPA_PLATFORM", platform);
     QApplication application(argc, argv);
+    virenast::app::installLabelAccessibility();  // as the program does at its start
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

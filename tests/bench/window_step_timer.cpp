@@ -8,6 +8,7 @@
 //   QT_QPA_PLATFORM=offscreen window_step_timer [years]
 //   xvfb-run -a -s "-screen 0 1280x1024x24" window_step_timer [years]
 #include "app/form1.h"
+#include "app/label_accessibility.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,6 +24,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    virenast::app::installLabelAccessibility();  // as the program does at its start
     virenast::app::Form1 window{QLocale(QLocale::French)};
     if (argc > 1) window.findChild<QLineEdit*>("Text1")->setText(QString::fromLocal8Bit(argv[1]));
     window.show();

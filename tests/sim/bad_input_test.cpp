@@ -5,6 +5,7 @@
 // of a run and in the middle of one. Each text either reads as a number by the conversion rule
 // or leads to the "Erreur" box on the documented path; nothing crashes, hangs, or shows an
 // infinity or NaN.
+#include "form/form1_description.h"
 #include "platform/memory_platform.h"
 #include "sim/orbit_simulation.h"
 #include "support/default_window.h"
@@ -96,7 +97,7 @@ TEST(BadInput, AtAReset)
     for (TextBox box : {TextBox::ys, TextBox::xs, TextBox::x1, TextBox::y1, TextBox::x2, TextBox::y2, TextBox::G1,
                         TextBox::G2, TextBox::Text4}) {
         for (const std::string& text : troublesomeTexts()) {
-            const std::string context = std::string(platform::nameOf(box)) + " = " + printable(text);
+            const std::string context = std::string(form::nameOf(box)) + " = " + printable(text);
             Window w;
             w.window.type(box, text);
             w.simulation.resetScene();
@@ -115,7 +116,7 @@ TEST(BadInput, AtTheStartOfARun)
     for (TextBox box : {TextBox::vx, TextBox::vy, TextBox::ys, TextBox::xs, TextBox::x1, TextBox::y2, TextBox::G2,
                         TextBox::Text4, TextBox::Text1}) {
         for (const std::string& text : troublesomeTexts()) {
-            const std::string context = std::string(platform::nameOf(box)) + " = " + printable(text);
+            const std::string context = std::string(form::nameOf(box)) + " = " + printable(text);
             Window w;
             w.window.type(TextBox::Text1, "0,001");
             w.window.type(box, text);
@@ -138,7 +139,7 @@ TEST(BadInput, TypedInTheMiddleOfARun)
 {
     for (TextBox box : {TextBox::Text1, TextBox::G1, TextBox::G2, TextBox::Text4}) {
         for (const std::string& text : troublesomeTexts()) {
-            const std::string context = std::string(platform::nameOf(box)) + " = " + printable(text);
+            const std::string context = std::string(form::nameOf(box)) + " = " + printable(text);
             Window w;
             w.window.type(TextBox::Text1, "0,001");
             w.window.onYield = [&](long step) {

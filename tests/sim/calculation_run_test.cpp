@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "form/form1_description.h"
 #include "platform/memory_platform.h"
 #include "sim/orbit_simulation.h"
 #include "support/default_window.h"
@@ -228,7 +229,7 @@ TEST_F(CalculationRunTest, BadStartValuesAndRunLengthFail)
         restart();
         window.type(box, "vite");
         simulation.runCalculation();
-        EXPECT_EQ(titles(), (std::vector<std::string>{errorTitle, "Information"})) << platform::nameOf(box);
+        EXPECT_EQ(titles(), (std::vector<std::string>{errorTitle, "Information"})) << form::nameOf(box);
         EXPECT_EQ(window.yieldCount(), 0);
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "form/form1_description.h"
 #include "platform/memory_platform.h"
 #include "sim/orbit_simulation.h"
 #include "support/default_window.h"
@@ -135,7 +136,7 @@ TEST_F(SceneResetTest, ARejectedCoordinateChangesNothing)
         const DrawingState before = stateOf(window);
         simulation.resetScene();
         expectOneErrorBox();
-        EXPECT_EQ(stateOf(window), before) << platform::nameOf(box);
+        EXPECT_EQ(stateOf(window), before) << form::nameOf(box);
     }
 }
 
@@ -162,7 +163,7 @@ TEST_F(SceneResetTest, ABadForceInputKeepsBothEarlierForces)
         window.type(box, "lettres");
         simulation.resetScene();
         expectOneErrorBox();
-        EXPECT_EQ(shape(Shape::corps, ShapeGeometry::Left), 5147.5f) << platform::nameOf(box);
+        EXPECT_EQ(shape(Shape::corps, ShapeGeometry::Left), 5147.5f) << form::nameOf(box);
         EXPECT_EQ(window.caption(Label::DC2C), "0,707106781186548");
         EXPECT_EQ(window.caption(Label::AC1C), "earlier F1");
         EXPECT_EQ(window.caption(Label::AC2C), "earlier F2");

@@ -4,6 +4,7 @@
 // Every figure and claim of the teacher's practical sheets (docs/fiches-tp.md), checked on the
 // in-memory window with the sheets' own typed texts. When the sheets and the program part, a
 // test here fails: mend the sheet, or the program.
+#include "form/form1_description.h"
 #include "platform/memory_platform.h"
 #include "platform/number_text.h"
 #include "sim/orbit_simulation.h"
@@ -50,9 +51,9 @@ struct SheetRun {
 
     static TextBox boxNamed(const char* name)
     {
-        for (std::size_t i = 0; i < platform::textBoxCount; ++i)
-            if (std::string(platform::nameOf(static_cast<TextBox>(i))) == name) return static_cast<TextBox>(i);
-        throw std::invalid_argument(name);
+        const form::ControlDescription* control = form::findControl(name);
+        if (!control || !control->logicControl<TextBox>()) throw std::invalid_argument(name);
+        return *control->logicControl<TextBox>();
     }
 
     static double number(const std::string& text) { return platform::NumberText(",").toNumber(text); }

@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include "form/form1_description.h"
 #include "platform/window_platform.h"
+#include "sim/orbit_simulation.h"
 
-// The three commands of the main window that are not part of the calculation. None keeps any
-// state: during a run they are handled inside its yield, so an open box simply holds the run.
-namespace virenast::app {
+// What the main window's buttons and menu item do, and closing it. The three commands that are
+// not part of the calculation keep no state: during a run they are handled inside its yield,
+// so an open box simply holds the run.
+namespace virenast::form {
 
 inline constexpr const char* aboutText =
     "Application réalisée par Tarvenil pour un TP d'actions mécaniques à distances";
@@ -20,4 +23,8 @@ void showPause(platform::WindowPlatform& window);
 // Any request to close the window ends the program at once, without a question.
 void closeProgram(platform::WindowPlatform& window);
 
-}  // namespace virenast::app
+// Does what a click on the control with that command does; every front-end forwards its
+// clicks here.
+void perform(Command command, sim::OrbitSimulation& simulation, platform::WindowPlatform& window);
+
+}  // namespace virenast::form

@@ -7,7 +7,9 @@
 #include <cstdint>
 
 // The controls of the main window that the logic reads or writes, named exactly as in the
-// window so that code, tests and the running window all speak of the same objects.
+// window so that code, tests and the running window all speak of the same objects. The window
+// description gives each of them its row (name, text, place...) and checks, as it compiles,
+// that every value below has exactly one.
 namespace virenast::platform {
 
 enum class TextBox : std::uint8_t { G1, G2, x1, y1, x2, y2, xs, ys, Text4, vx, vy, Text1, xsc, ysc };
@@ -20,21 +22,15 @@ enum class ShapeGeometry : std::uint8_t { Left, Top, Width, Height };
 // A line's first end (X1, Y1) and second end (X2, Y2), in twips.
 enum class LineEnd : std::uint8_t { X1, Y1, X2, Y2 };
 
-inline constexpr std::size_t textBoxCount = 14;
-inline constexpr std::size_t labelCount = 5;
-inline constexpr std::size_t shapeCount = 3;
-inline constexpr std::size_t lineCount = 2;
+constexpr std::size_t indexOf(auto control) { return static_cast<std::size_t>(control); }
+
+// How many controls of each kind there are: one past the last of each list above.
+inline constexpr std::size_t textBoxCount = indexOf(TextBox::ysc) + 1;
+inline constexpr std::size_t labelCount = indexOf(Label::tempscourant) + 1;
+inline constexpr std::size_t shapeCount = indexOf(Shape::corps2) + 1;
+inline constexpr std::size_t lineCount = indexOf(Line::Line2) + 1;
 
 // Message box icons, by their classic style values.
 enum class MessageStyle : int { Critical = 16, Information = 64 };
-
-const char* nameOf(TextBox box);
-const char* nameOf(Label label);
-const char* nameOf(Shape shape);
-const char* nameOf(Line line);
-const char* nameOf(ShapeGeometry geometry);
-const char* nameOf(LineEnd end);
-
-constexpr std::size_t indexOf(auto control) { return static_cast<std::size_t>(control); }
 
 }  // namespace virenast::platform

@@ -1,0 +1,160 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "qt_window_platform.h"
+
+#include "drawing_area.h"
+#include "form/form1_description.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace virenast::app {
+namespace {
+
+using platform::indexOf;
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A message box that takes its place once its size is known, before it appears on screen.
+class PlacedMessageBox : public QMessageBox {
+public:
+    PlacedMessageBox(Icon icon, const QString& title, const QString& text, QWidget* parent,
+                     const QtWindowPlatform::MessageBoxPlacement& place)
+        : QMessageBox(icon, title, text, QMessageBox::Ok, parent), place_(place)
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);  // sizes the box
+        if (place_) place_(*this);
+    }
+
+private:
+    const QtWindowPlatform::MessageBoxPlacement& place_;
+};
+
+template <typename Widgets>
+bool allThere(const Widgets& widgets)
+{
+    return std::ranges::none_of(widgets, [](const auto* widget) { return widget == nullptr; });
+}
+
+}  // namespace
+
+QtWindowPlatform::QtWindowPlatform(QWidget& window, const Form1Widgets& widgets, const QLocale& locale)
+    : WindowPlatform(platform::NumberText(locale.decimalPoint().toStdString())), window_(window), widgets_(widgets)
+{
+    Q_ASSERT(allThere(widgets_.textBoxes) && allThere(widgets_.labels) && allThere(widgets_.shapes) &&
+             allThere(widgets_.lines) && widgets_.drawingArea && widgets_.timeStep);
+}
+
+std::string QtWindowPlatform::text(platform::TextBox box)
+{
+    return widgets_.textBoxes[indexOf(box)]->text().toStdString();
+}
+
+void QtWindowPlatform::setText(platform::TextBox box, std::string_view text)
+{
+    QLineEdit* lineEdit = widgets_.textBoxes[indexOf(box)];
+    lineEdit->setText(fromUtf8(text));
+    lineEdit->setCursorPosition(0);  // a number too long for its box shows its first digits
+}
+
+void QtWindowPlatform::setCaption(platform::Label label, std::string_view caption)
+{
+    widgets_.labels[indexOf(label)]->setText(fromUtf8(caption));
+}
+
+float QtWindowPlatform::shapeGeometry(platform::Shape shape, platform::ShapeGeometry which)
+{
+    const CircleShape& circle = *widgets_.shapes[indexOf(shape)];
+    switch (which) {
+    case platform::ShapeGeometry::Left: return circle.left();
+    case platform::ShapeGeometry::Top: return circle.top();
+    case platform::ShapeGeometry::Width: return circle.width();
+    case platform::ShapeGeometry::Height: return circle.height();
+    }
+    throw platform::Error("no such side of a shape");
+}
+
+void QtWindowPlatform::setShapeGeometry(platform::Shape shape, platform::ShapeGeometry which, float twips)
+{
+    CircleShape& circle = *widgets_.shapes[indexOf(shape)];
+    switch (which) {
+    case platform::ShapeGeometry::Left: circle.setLeft(twips); return;
+    case platform::ShapeGeometry::Top: circle.setTop(twips); return;
+    case platform::ShapeGeometry::Width: circle.setWidth(twips); return;
+    case platform::ShapeGeometry::Height: circle.setHeight(twips); return;
+    }
+    throw platform::Error("no such side of a shape");
+}
+
+float QtWindowPlatform::linePoint(platform::Line line, platform::LineEnd which)
+{
+    const LineShape& segment = *widgets_.lines[indexOf(line)];
+    switch (which) {
+    case platform::LineEnd::X1: return segment.x1();
+    case platform::LineEnd::Y1: return segment.y1();
+    case platform::LineEnd::X2: return segment.x2();
+    case platform::LineEnd::Y2: return segment.y2();
+    }
+    throw platform::Error("no such end of a line");
+}
+
+void QtWindowPlatform::setLinePoint(platform::Line line, platform::LineEnd which, float twips)
+{
+    LineShape& segment = *widgets_.lines[indexOf(line)];
+    switch (which) {
+    case platform::LineEnd::X1: segment.setX1(twips); return;
+    case platform::LineEnd::Y1: segment.setY1(twips); return;
+    case platform::LineEnd::X2: segment.setX2(twips); return;
+    case platform::LineEnd::Y2: segment.setY2(twips); return;
+    }
+    throw platform::Error("no such end of a line");
+}
+
+float QtWindowPlatform::frameWidth()
+{
+    return static_cast<float>(widgets_.drawingArea->width() * form::twipsPerPixel);
+}
+
+float QtWindowPlatform::frameHeight()
+{
+    return static_cast<float>(widgets_.drawingArea->height() * form::twipsPerPixel);
+}
+
+std::int16_t QtWindowPlatform::scrollValue() { return static_cast<std::int16_t>(widgets_.timeStep->value()); }
+
+void QtWindowPlatform::messageBox(std::string_view text, std::string_view title, platform::MessageStyle style)
+{
+    const QMessageBox::Icon icon =
+        style == platform::MessageStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
+    PlacedMessageBox box(icon, fromUtf8(title), fromUtf8(text), &window_, placeMessageBox_);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtWindowPlatform::yield() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtWindowPlatform::end()
+{
+    // The program keeps no file and no state worth saving, and a run in progress sits below
+    // this call in the stack: leave at once, without unwinding into it.
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+}  // namespace virenast::app

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "platform/window_platform.h"
+
+#include <QLocale>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class QWidget;
+
+namespace virenast::app {
+
+class CircleShape;
+class DrawingArea;
+class LineShape;
+
+// The widgets that stand for the logic's controls, as the window has just built them.
+struct Form1Widgets {
+    std::array<QLineEdit*, platform::textBoxCount> textBoxes{};
+    std::array<QLabel*, platform::labelCount> labels{};
+    std::array<CircleShape*, platform::shapeCount> shapes{};
+    std::array<LineShape*, platform::lineCount> lines{};
+    DrawingArea* drawingArea = nullptr;
+    QScrollBar* timeStep = nullptr;
+};
+
+// The window platform on the Qt window: reads and writes the widgets it is handed, shows
+// message boxes with Qt's, and yields to Qt's event loop.
+class QtWindowPlatform final : public platform::WindowPlatform {
+public:
+    // The user's number format is the given locale's (the system's unless a test says).
+    QtWindowPlatform(QWidget& window, const Form1Widgets& widgets, const QLocale& locale);
+
+    std::string text(platform::TextBox box) override;
+    void setText(platform::TextBox box, std::string_view text) override;
+    void setCaption(platform::Label label, std::string_view caption) override;
+    float shapeGeometry(platform::Shape shape, platform::ShapeGeometry which) override;
+    void setShapeGeometry(platform::Shape shape, platform::ShapeGeometry which, float twips) override;
+    float linePoint(platform::Line line, platform::LineEnd which) override;
+    void setLinePoint(platform::Line line, platform::LineEnd which, float twips) override;
+    float frameWidth() override;
+    float frameHeight() override;
+    std::int16_t scrollValue() override;
+    void messageBox(std::string_view text, std::string_view title, platform::MessageStyle style) override;
+    void yield() override;
+    [[noreturn]] void end() override;
+
+    // Moves a message box, sized and about to appear, to where it should stand; without one, the
+    // platform's placement holds.
+    using MessageBoxPlacement = std::function<void(QWidget& box)>;
+    void setMessageBoxPlacement(MessageBoxPlacement place) { placeMessageBox_ = std::move(place); }
+
+private:
+    QWidget& window_;
+    Form1Widgets widgets_;
+    MessageBoxPlacement placeMessageBox_;
+};
+
+}  // namespace virenast::app
