@@ -17,13 +17,14 @@ function(virenast_check_declined check why)
   set_property(GLOBAL APPEND PROPERTY VIRENAST_CHECKS_DECLINED "${check}: ${why}")
 endfunction()
 
-# Whether every named program was found; names the missing ones in `missing_var`.
+# Whether every named program is on PATH, as a shell would find it; names the missing ones in
+# `missing_var`.
 function(virenast_find_programs missing_var)
   set(missing "")
   foreach(program IN LISTS ARGN)
     string(TOUPPER "VIRENAST_PROGRAM_${program}" variable)
     string(REGEX REPLACE "[^A-Z0-9_]" "_" variable "${variable}")
-    find_program(${variable} ${program})
+    find_program(${variable} ${program} NO_CMAKE_SYSTEM_PATH NO_CMAKE_INSTALL_PREFIX)
     if(NOT ${variable})
       list(APPEND missing ${program})
     endif()
