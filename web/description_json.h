@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <string>
+
+namespace virenast::web {
+
+// The window description as JSON, for the page that builds the window from it: the window's
+// caption and size, the time step's range, the colours, and one object per control with its
+// name, kind, text, place, colour, tab index, spoken texts, flags, the command it raises and
+// the control of the logic it stands for (its list and index there).
+std::string describeWindowAsJson();
+
+}  // namespace virenast::web

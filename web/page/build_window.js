@@ -1,0 +1,184 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Builds the main window in the page from the program's description of it: one element per
+// control, whose id is the control's name, placed in CSS pixels from its twips. Returns the
+// elements that the program reads and writes, by the lists and indexes of its own controls.
+'use strict';
+
+const SVG = 'http://www.w3.org/2000/svg';
+
+function pixels(twips, description) {
+  return `${twips / description.twipsPerPixel}px`;
+}
+
+function place(element, control, description) {
+  element.style.left = pixels(control.left, description);
+  element.style.top = pixels(control.top, description);
+  element.style.width = pixels(control.width, description);
+  element.style.height = pixels(control.height, description);
+}
+
+// A number too long for its place keeps its exponent: the end of its mantissa gives way.
+function numberDisplay() {
+  const display = document.createElement('span');
+  display.className = 'number';
+  display.setAttribute('aria-hidden', 'true');
+  display.append(document.createElement('span'), document.createElement('span'));
+  display.firstChild.className = 'mantissa';
+  display.lastChild.className = 'exponent';
+  return display;
+}
+
+function showNumber(display, text) {
+  const exponent = text.indexOf('E');
+  display.firstChild.textContent = exponent < 0 ? text : text.slice(0, exponent);
+  display.lastChild.textContent = exponent < 0 ? '' : text.slice(exponent);
+}
+
+// Hovering a current value shows it whole, with its caption, when no box is open.
+function showWholeOnHover(element, control) {
+  element.addEventListener('pointerenter', () => {
+    element.title = `${control.spokenName} : ${element.dataset.value ?? ''}`;
+  });
+}
+
+function createLabel(control) {
+  if (!control.currentValue) {
+    const label = document.createElement('div');
+    label.textContent = control.text;
+    return label;
+  }
+  const output = document.createElement('output');
+  output.setAttribute('aria-live', 'off');  // read on request, not at every step of a run
+  output.dataset.value = control.text;
+  output.append(numberDisplay());
+  showNumber(output.firstChild, control.text);
+  showWholeOnHover(output, control);
+  return output;
+}
+
+function createTextBox(control) {
+  const input = document.createElement('input');
+  input.type = 'text';
+  input.value = control.text;
+  input.spellcheck = false;
+  input.autocomplete = 'off';
+  input.disabled = control.disabled;
+  if (!control.currentValue) return input;
+  // The value of a current-value box is shown over it, fitted like a result's.
+  input.dataset.value = control.text;
+  const holder = document.createElement('div');
+  holder.className = 'current-box';
+  input.classList.add('textBox');
+  if (control.colour) input.style.setProperty('--back', control.colour);
+  holder.append(input, numberDisplay());
+  showNumber(holder.lastChild, control.text);
+  showWholeOnHover(holder, control);
+  return holder;
+}
+
+function createDrawingArea(control, description) {
+  const svg = document.createElementNS(SVG, 'svg');
+  svg.setAttribute('viewBox', `0 0 ${control.width} ${control.height}`);
+  svg.setAttribute('width', control.width);
+  svg.setAttribute('height', control.height);
+  svg.setAttribute('role', 'img');
+  svg.classList.add('frame');
+  place(svg, control, description);
+  return svg;
+}
+
+// A circle inscribed in its box: the box is the x, y, width and height of an inner <svg>.
+function createCircle(control) {
+  const box = document.createElementNS(SVG, 'svg');
+  for (const [name, value] of [['x', control.left], ['y', control.top], ['width', control.width], ['height', control.height]])
+    box.setAttribute(name, value);
+  box.setAttribute('viewBox', '0 0 2 2');
+  box.setAttribute('overflow', 'visible');
+  const circle = document.createElementNS(SVG, 'circle');
+  circle.setAttribute('cx', '1');
+  circle.setAttribute('cy', '1');
+  circle.setAttribute('r', '1');
+  circle.setAttribute('fill', control.colour ?? 'black');
+  circle.setAttribute('vector-effect', 'non-scaling-stroke');
+  box.append(circle);
+  return box;
+}
+
+function createLine(control) {
+  const line = document.createElementNS(SVG, 'line');
+  for (const name of ['x1', 'y1', 'x2', 'y2']) line.setAttribute(name, control[name]);
+  line.setAttribute('vector-effect', 'non-scaling-stroke');
+  return line;
+}
+
+function buildWindow(description, root, raise) {
+  const client = root.querySelector('.client');
+  const menuBar = root.querySelector('.menu-bar');
+  root.querySelector('.caption').textContent = description.caption;
+  root.id = description.name;
+  client.style.width = pixels(description.clientWidth, description);
+  client.style.height = pixels(description.clientHeight, description);
+  root.style.setProperty('--disabled-text', description.disabledText);
+
+  const logic = { textBoxes: [], labels: [], shapes: [], lines: [] };
+  const tabStops = [];
+  let drawingArea = null;
+  let scrollBar = null;
+  for (const control of description.controls) {
+    let element;
+    switch (control.kind) {
+      case 'label': element = createLabel(control); break;
+      case 'textBox': element = createTextBox(control); break;
+      case 'button':
+        element = document.createElement('button');
+        element.type = 'button';
+        element.textContent = control.text;
+        element.addEventListener('click', () => raise(control.command));
+        break;
+      case 'scrollBar':
+        scrollBar = new TimeStepScrollBar(description.timeStep);
+        element = scrollBar.element;
+        break;
+      case 'frame':
+        drawingArea = createDrawingArea(control, description);
+        element = drawingArea;
+        break;
+      case 'circle': element = createCircle(control); break;
+      case 'line': element = createLine(control); break;
+      case 'menuItem':
+        element = document.createElement('button');
+        element.type = 'button';
+        element.setAttribute('role', 'menuitem');
+        element.tabIndex = -1;  // reached with Alt or F10, as a menu bar is
+        element.textContent = control.text;
+        element.addEventListener('click', () => raise(control.command));
+        break;
+    }
+    const named = element.matches('.current-box') ? element.querySelector('input') : element;
+    named.id = control.name;
+    if (control.spokenName) named.setAttribute('aria-label', control.spokenName);
+    if (control.spokenDescription) named.setAttribute('aria-description', control.spokenDescription);
+    if (control.logicList) logic[control.logicList][control.logicIndex] = named;
+    if (control.inDrawingArea) {
+      drawingArea.append(element);
+      continue;
+    }
+    if (control.kind === 'menuItem') {
+      menuBar.append(element);
+      continue;
+    }
+    element.classList.add('control');
+    if (!element.matches('.current-box')) element.classList.add(control.kind);
+    if (control.centred) element.classList.add('centred');
+    if (control.wordWrap) element.classList.add('wrapped');
+    if (control.colour) element.style.setProperty('--back', control.colour);
+    if (control.kind !== 'frame') place(element, control, description);
+    if (control.takesFocus) tabStops.push({ tabIndex: control.tabIndex, element: named });
+    client.append(element);
+  }
+  tabStops.sort((a, b) => a.tabIndex - b.tabIndex);
+  tabStops.forEach((stop, position) => { stop.element.tabIndex = position + 1; });
+  return { logic, drawingArea, scrollBar, firstTabStop: tabStops[0].element, menuItem: menuBar.firstChild };
+}

@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Puts the page together from the program (the module's script, its WebAssembly inside), the
+// page's style and scripts and the rocket icon, in two forms:
+//   OUT/virenast.html   one file with everything inside, that opens from disk, offline;
+//   OUT/site/           the same page as files for a web server, with a web app manifest and
+//                       the icons, so that it can be installed as an app.
+//
+//   node assemble.mjs MODULE.js PAGE_DIR ICON.xpm OUT
+import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { pngOf, readXpm } from './rocket_png.mjs';
+
+const [moduleFile, pageDir, iconFile, out] = process.argv.slice(2);
+const read = (file) => readFileSync(file, 'utf8');
+
+// The page's scripts, in the order in which they need each other.
+const SCRIPTS = ['build_window.js', 'scroll_bar.js', 'message_box.js', 'page_platform.js', 'start.js'];
+const template = read(join(pageDir, 'virenast.html'));
+const style = read(join(pageDir, 'virenast.css'));
+const program = read(moduleFile);
+const page = SCRIPTS.map((name) => read(join(pageDir, name))).join('\n');
+const rocket = readXpm(read(iconFile));
+const png = (size) => pngOf(rocket, size);
+const iconUrl = `data:image/png;base64,${png(32).toString('base64')}`;
+
+// An inline script must not close its own element early.
+const inline = (script) => script.replaceAll('</script', '<\\/script');
+const fill = (fields) => template.replace(/\{\{(\w+)\}\}/g, (_, name) => fields[name]);
+
+writeFileSync(join(out, 'virenast.html'), fill({
+  ICON: iconUrl,
+  HEAD: `<link rel="icon" href="${iconUrl}">\n<style>\n${style}</style>`,
+  SCRIPTS: `<script>\n${inline(program)}</script>\n<script>\n${inline(page)}</script>`,
+}));
+
+const site = join(out, 'site');
+mkdirSync(site, { recursive: true });
+const sizes = [32, 192, 512];
+for (const size of sizes) writeFileSync(join(site, `rocket-${size}.png`), png(size));
+writeFileSync(join(site, 'virenast.css'), style);
+writeFileSync(join(site, 'virenast-module.js'), program);
+writeFileSync(join(site, 'virenast-page.js'), page);
+writeFileSync(join(site, 'manifest.webmanifest'), `${JSON.stringify({
+  name: 'Virenast',
+  short_name: 'Virenast',
+  lang: 'fr',
+  start_url: './index.html',
+  scope: './',
+  display: 'standalone',
+  background_color: '#5a6b7b',
+  theme_color: '#1e3f6f',
+  icons: sizes.map((size) => ({ src: `rocket-${size}.png`, sizes: `${size}x${size}`, type: 'image/png' })),
+}, null, 2)}\n`);
+writeFileSync(join(site, 'index.html'), fill({
+  ICON: 'rocket-32.png',
+  HEAD: '<link rel="icon" href="rocket-32.png">\n<link rel="manifest" href="manifest.webmanifest">\n'
+    + '<link rel="stylesheet" href="virenast.css">',
+  SCRIPTS: '<script src="virenast-module.js"></script>\n<script src="virenast-page.js"></script>',
+}));

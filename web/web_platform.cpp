@@ -1,0 +1,132 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "web_platform.h"
+
+#include "form/form1_description.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+
+// What touches the document is done by the page's script, `Module.page` (page/platform.js).
+// Texts cross as UTF-8 with their length; a text read from a box is copied into a buffer of the
+// caller's, and its whole length returned, so that a longer text is read again into more room.
+
+EM_JS(int, page_read_text, (int box, char* buffer, int capacity), {
+    const text = Module.page.readText(box);
+    const length = lengthBytesUTF8(text);
+    if (length < capacity) stringToUTF8(text, buffer, capacity);
+    return length;
+});
+EM_JS(void, page_set_text, (int box, const char* text, int length), {
+    Module.page.setText(box, UTF8ToString(text, length));
+});
+EM_JS(void, page_set_caption, (int label, const char* text, int length), {
+    Module.page.setCaption(label, UTF8ToString(text, length));
+});
+EM_JS(void, page_set_shape, (int shape, int which, float twips), { Module.page.setShape(shape, which, twips); });
+EM_JS(void, page_set_line, (int line, int which, float twips), { Module.page.setLine(line, which, twips); });
+EM_JS(float, page_frame_size, (int which), { return Module.page.frameSize(which); });
+EM_JS(int, page_scroll_value, (), { return Module.page.scrollValue(); });
+EM_JS(int, page_needs_turn, (), { return Module.page.needsTurn() ? 1 : 0; });
+EM_JS(int, page_next_command, (), { return Module.page.nextCommand(); });
+// These two suspend the program until the browser has had its turn, or the box is closed.
+EM_ASYNC_JS(void, page_browser_turn, (), { await Module.page.browserTurn(); });
+EM_ASYNC_JS(void, page_message_box, (const char* text, int textLength, const char* title, int titleLength, int style), {
+    await Module.page.messageBox(UTF8ToString(text, textLength), UTF8ToString(title, titleLength), style);
+});
+
+namespace virenast::web {
+namespace {
+
+using platform::indexOf;
+
+int length(std::string_view text) { return static_cast<int>(text.size()); }
+
+}  // namespace
+
+WebPlatform::WebPlatform(std::string decimalSeparator, CommandHandler handleCommand)
+    : WindowPlatform(platform::NumberText(std::move(decimalSeparator))), handleCommand_(std::move(handleCommand))
+{
+    // The circles and lines stand where the description puts them until the logic moves them.
+    for (const form::ControlDescription& control : form::form1Controls()) {
+        if (const auto shape = control.logicControl<platform::Shape>()) {
+            const form::Box& box = control.box();
+            shapes_[indexOf(*shape)] = {static_cast<float>(box.left), static_cast<float>(box.top),
+                                        static_cast<float>(box.width), static_cast<float>(box.height)};
+        }
+        if (const auto line = control.logicControl<platform::Line>()) {
+            const form::LineEnds& ends = control.ends();
+            lines_[indexOf(*line)] = {static_cast<float>(ends.x1), static_cast<float>(ends.y1),
+                                      static_cast<float>(ends.x2), static_cast<float>(ends.y2)};
+        }
+    }
+    readBuffer_.resize(64);
+}
+
+std::string WebPlatform::text(platform::TextBox box)
+{
+    const int index = static_cast<int>(indexOf(box));
+    int size = page_read_text(index, readBuffer_.data(), length(readBuffer_));
+    if (size >= length(readBuffer_)) {
+        readBuffer_.resize(static_cast<std::size_t>(size) + 1);
+        size = page_read_text(index, readBuffer_.data(), length(readBuffer_));
+    }
+    return readBuffer_.substr(0, static_cast<std::size_t>(size));
+}
+
+void WebPlatform::setText(platform::TextBox box, std::string_view text)
+{
+    page_set_text(static_cast<int>(indexOf(box)), text.data(), length(text));
+}
+
+void WebPlatform::setCaption(platform::Label label, std::string_view caption)
+{
+    page_set_caption(static_cast<int>(indexOf(label)), caption.data(), length(caption));
+}
+
+float WebPlatform::shapeGeometry(platform::Shape shape, platform::ShapeGeometry which)
+{
+    return shapes_[indexOf(shape)][indexOf(which)];
+}
+
+void WebPlatform::setShapeGeometry(platform::Shape shape, platform::ShapeGeometry which, float twips)
+{
+    shapes_[indexOf(shape)][indexOf(which)] = twips;
+    page_set_shape(static_cast<int>(indexOf(shape)), static_cast<int>(indexOf(which)), twips);
+}
+
+float WebPlatform::linePoint(platform::Line line, platform::LineEnd which) { return lines_[indexOf(line)][indexOf(which)]; }
+
+void WebPlatform::setLinePoint(platform::Line line, platform::LineEnd which, float twips)
+{
+    lines_[indexOf(line)][indexOf(which)] = twips;
+    page_set_line(static_cast<int>(indexOf(line)), static_cast<int>(indexOf(which)), twips);
+}
+
+float WebPlatform::frameWidth() { return page_frame_size(0); }
+
+float WebPlatform::frameHeight() { return page_frame_size(1); }
+
+std::int16_t WebPlatform::scrollValue() { return static_cast<std::int16_t>(page_scroll_value()); }
+
+void WebPlatform::messageBox(std::string_view text, std::string_view title, platform::MessageStyle style)
+{
+    page_message_box(text.data(), length(text), title.data(), length(title), static_cast<int>(style));
+}
+
+void WebPlatform::yield()
+{
+    if (page_needs_turn()) page_browser_turn();
+    while (const int command = page_next_command()) handleCommand_(command);
+}
+
+void WebPlatform::end()
+{
+    // Nothing is kept: stop the program where it stands, below any run in progress.
+    emscripten_force_exit(EXIT_SUCCESS);
+    std::abort();
+}
+
+}  // namespace virenast::web
