@@ -1,0 +1,135 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A run on the in-memory window, from the window's defaults with the given boxes typed, as the
+// other front-ends' tests compare themselves with it: prints, as JSON, what the window shows at
+// the end (every box's and result's text, the circles and lines in twips), the message boxes
+// shown, and the number of steps; with --repeat, also how many steps a second it makes.
+//
+//   virenast_memory_run [--repeat N] [--hours H] [BOX=TEXT]...
+#include "form/form1_description.h"
+#include "platform/memory_platform.h"
+#include "sim/orbit_simulation.h"
+#include "support/default_window.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace virenast;
+
+std::string quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+std::string twips(float value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
+}
+
+struct Setup {
+    long repeat = 1;
+    int hours = 1;
+    std::vector<std::pair<platform::TextBox, std::string>> typed;
+};
+
+bool parse(int argc, char** argv, Setup& setup)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--repeat" && i + 1 < argc) {
+            setup.repeat = std::atol(argv[++i]);
+            continue;
+        }
+        if (argument == "--hours" && i + 1 < argc) {
+            setup.hours = std::atoi(argv[++i]);
+            continue;
+        }
+        const std::size_t equals = argument.find('=');
+        const form::ControlDescription* control =
+            equals == std::string_view::npos ? nullptr : form::findControl(argument.substr(0, equals));
+        if (!control || !control->logicControl<platform::TextBox>()) {
+            std::fprintf(stderr, "not a text box: %s\n", argv[i]);
+            return false;
+        }
+        setup.typed.emplace_back(*control->logicControl<platform::TextBox>(), argument.substr(equals + 1));
+    }
+    return setup.repeat > 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Setup setup;
+    if (!parse(argc, argv, setup)) {
+        std::fprintf(stderr, "usage: %s [--repeat N] [--hours H] [BOX=TEXT]...\n", argv[0]);
+        return 2;
+    }
+    platform::MemoryPlatform window;
+    const auto start = std::chrono::steady_clock::now();
+    for (long run = 0; run < setup.repeat; ++run) {
+        window.clearMessages();
+        testing::loadWindowDefaults(window);
+        for (const auto& [box, text] : setup.typed) window.type(box, text);
+        window.moveScrollBar(static_cast<std::int16_t>(setup.hours));
+        sim::OrbitSimulation simulation(window);
+        simulation.runCalculation();
+    }
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    const long steps = window.yieldCount() / setup.repeat;
+
+    std::string out = "{\"steps\":" + std::to_string(steps);
+    out += ",\"stepsPerSecond\":" + std::to_string(static_cast<double>(window.yieldCount()) / seconds.count());
+    out += ",\"messages\":[";
+    for (const auto& message : window.messages())
+        out += "{\"title\":" + quoted(message.title) + ",\"text\":" + quoted(message.text) +
+               ",\"style\":" + std::to_string(static_cast<int>(message.style)) + "},";
+    if (out.back() == ',') out.pop_back();
+    out += "],\"texts\":{";
+    for (const form::ControlDescription& control : form::form1Controls()) {
+        if (const auto box = control.logicControl<platform::TextBox>())
+            out += quoted(control.name) + ":" + quoted(window.shownText(*box)) + ",";
+        if (const auto label = control.logicControl<platform::Label>())
+            out += quoted(control.name) + ":" + quoted(window.caption(*label)) + ",";
+    }
+    out.back() = '}';
+    out += ",\"twips\":{";
+    for (const form::ControlDescription& control : form::form1Controls()) {
+        if (const auto shape = control.logicControl<platform::Shape>()) {
+            out += quoted(control.name) + ":[";
+            for (const auto which : {platform::ShapeGeometry::Left, platform::ShapeGeometry::Top,
+                                     platform::ShapeGeometry::Width, platform::ShapeGeometry::Height})
+                out += twips(window.geometry(*shape, which)) + ",";
+            out.back() = ']';
+            out += ',';
+        }
+        if (const auto line = control.logicControl<platform::Line>()) {
+            out += quoted(control.name) + ":[";
+            for (const auto which : {platform::LineEnd::X1, platform::LineEnd::Y1, platform::LineEnd::X2,
+                                     platform::LineEnd::Y2})
+                out += twips(window.point(*line, which)) + ",";
+            out.back() = ']';
+            out += ',';
+        }
+    }
+    out.back() = '}';
+    out += "}\n";
+    std::fputs(out.c_str(), stdout);
+    return 0;
+}
