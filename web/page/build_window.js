@@ -113,6 +113,19 @@ function createLine(control) {
   return line;
 }
 
+// Tab from the last stop comes back to the first, and Shift+Tab from the first goes to the
+// last, as in a window of its own.
+function wrapFocus(stops) {
+  const first = stops[0];
+  const last = stops[stops.length - 1];
+  first.addEventListener('keydown', (event) => {
+    if (event.key === 'Tab' && event.shiftKey) { event.preventDefault(); last.focus(); }
+  });
+  last.addEventListener('keydown', (event) => {
+    if (event.key === 'Tab' && !event.shiftKey) { event.preventDefault(); first.focus(); }
+  });
+}
+
 function buildWindow(description, root, raise) {
   const client = root.querySelector('.client');
   const menuBar = root.querySelector('.menu-bar');
@@ -180,5 +193,6 @@ function buildWindow(description, root, raise) {
   }
   tabStops.sort((a, b) => a.tabIndex - b.tabIndex);
   tabStops.forEach((stop, position) => { stop.element.tabIndex = position + 1; });
+  wrapFocus(tabStops.map((stop) => stop.element));
   return { logic, drawingArea, scrollBar, firstTabStop: tabStops[0].element, menuItem: menuBar.firstChild };
 }

@@ -5,9 +5,9 @@
 // the program with the decimal separator of the browser's language, and forwards the clicks.
 'use strict';
 
-// The browser's own locale, which follows its language.
+// The decimal separator of the browser's language, the first the user prefers.
 function decimalSeparator() {
-  const parts = new Intl.NumberFormat().formatToParts(1.5);
+  const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
   return parts.find((part) => part.type === 'decimal')?.value ?? '.';
 }
 

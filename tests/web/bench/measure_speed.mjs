@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Steps per second of the default run in headless Chromium, next to a bare page that does only
+// what every step must do on screen (bare_page.html), and to the in-memory run of the same code
+// under Node and natively. With --check, fails when the program's step costs more than the bare
+// page's, beyond the given margin (0.1 by default: a tenth).
+//
+//   node measure_speed.mjs PAGE.html BARE.html '["node","memory_run.js"]' ['["memory_run"]'] [--check [MARGIN]]
+import { execFileSync } from 'node:child_process';
+import { pathToFileURL } from 'node:url';
+import { launch } from '../browsers.mjs';
+
+const [pagePath, barePath, nodeRun, nativeRun] = process.argv.slice(2).filter((arg) => !arg.startsWith('--'));
+const checkAt = process.argv.indexOf('--check');
+const margin = checkAt < 0 ? null : Number(process.argv[checkAt + 1] ?? 0.1) || 0.1;
+const STEPS = 72192;  // the default run, to the right edge
+
+function memorySpeed(commandJson, repeat) {
+  if (!commandJson) return null;
+  const [command, ...start] = JSON.parse(commandJson);
+  return JSON.parse(execFileSync(command, [...start, '--repeat', String(repeat)], { encoding: 'utf8' })).stepsPerSecond;
+}
+
+async function pageSpeed(browser, path, measure) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1280, height: 900 });
+  await page.goto(pathToFileURL(path).href);
+  const seconds = await measure(page);
+  await page.close();
+  return STEPS / seconds;
+}
+
+const programRun = (page) => page.waitForSelector('html[data-ready]').then(() => page.evaluate(() => new Promise((resolve) => {
+  const start = performance.now();
+  new MutationObserver((changes, observer) => {
+    if (!document.querySelector('dialog[open]')) return;
+    observer.disconnect();
+    resolve((performance.now() - start) / 1000);
+  }).observe(document.body, { childList: true, subtree: true, attributes: true });
+  document.getElementById('Command2').click();
+})));
+const bareRun = (page) => page.evaluate((steps) => run(steps), STEPS);
+
+const session = await launch('chromium');
+const program = [];
+const bare = [];
+try {
+  for (let round = 0; round < 2; ++round) {
+    program.push(await pageSpeed(session.browser, pagePath, programRun));
+    bare.push(await pageSpeed(session.browser, barePath, bareRun));
+  }
+} finally {
+  await session.close();
+}
+const best = (speeds) => Math.max(...speeds);
+const figures = {
+  chromiumProgram: best(program),
+  chromiumBarePage: best(bare),
+  memoryUnderNode: memorySpeed(nodeRun, 3),
+  memoryNative: memorySpeed(nativeRun, 10),
+};
+for (const [name, speed] of Object.entries(figures))
+  if (speed !== null) console.log(`${name.padEnd(18)} ${Math.round(speed).toLocaleString('en-US').padStart(10)} steps/s`);
+if (margin !== null) {
+  const ratio = figures.chromiumProgram / figures.chromiumBarePage;
+  console.log(`program / bare page: ${ratio.toFixed(3)} (at least ${(1 - margin).toFixed(2)} wanted)`);
+  if (ratio < 1 - margin) process.exit(1);
+}

@@ -1,0 +1,208 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program's page in a real browser (VIRENAST_BROWSER: chromium or firefox), opened from
+// disk with the network refused: the window as it opens, its commands, the numbers it shows
+// against the in-memory run of the same code, the run's yield with clicks nested in it, the
+// keyboard, the accessibility tree, and the window on a small screen.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+import {
+  browserName, closeBox, memoryRun, nextBox, openWindow, shownTexts, shownTwips, typeInto, years,
+} from './window_page.mjs';
+
+const drawn = ['corps', 'corps1', 'corps2', 'Line1', 'Line2'];
+const errorText = 'Vérfier que les valeurs tapées sont correctes et quelles ne superposent pas différents corps.';
+
+async function withWindow(options, body) {
+  const window = await openWindow(options);
+  try {
+    await body(window.page, window);
+    assert.deepEqual(window.refused, [], 'no request leaves the page');
+    assert.deepEqual(window.errors, [], 'no script error');
+  } finally {
+    await window.close();
+  }
+}
+
+// Runs with these boxes typed, closes every box it shows, and returns their titles.
+async function runToTheEnd(page) {
+  await page.click('#Command2');
+  const titles = [];
+  for (;;) {
+    const box = await nextBox(page);
+    titles.push(box.title);
+    await closeBox(page);
+    if (box.text === 'Fin de calcul') return titles;
+  }
+}
+
+function expectSameEnd(texts, twips, memory) {
+  assert.deepEqual(texts, memory.texts);
+  for (const [name, values] of Object.entries(twips)) assert.deepEqual(values, memory.twips[name], name);
+}
+
+describe(`the window in ${browserName}`, () => {
+  test('opens as the description says, with the focus on the time step', () => withWindow({}, async (page) => {
+    assert.equal(await page.title(), 'Virenast');
+    const memory = memoryRun('Text1=-1');  // a run of no step: the start texts
+    const texts = await shownTexts(page);
+    for (const name of ['G1', 'G2', 'x1', 'y1', 'x2', 'y2', 'xs', 'ys', 'Text4', 'vx', 'vy', 'xsc', 'ysc'])
+      assert.equal(texts[name], memory.texts[name], name);
+    assert.equal(texts.Text1, '10');
+    assert.deepEqual([texts.DC1C, texts.AC1C, texts.DC2C, texts.AC2C, texts.tempscourant], ['', '', '', '', '0']);
+    const state = await page.evaluate(() => ({
+      focus: document.activeElement.id,
+      disabled: ['xsc', 'ysc'].filter((id) => document.getElementById(id).disabled),
+      value: document.getElementById('HScroll1').getAttribute('aria-valuenow'),
+      menu: document.getElementById('apropos').textContent,
+      corps: ['x', 'y', 'width', 'height'].map((name) => document.getElementById('corps').getAttribute(name)),
+      line1: ['x1', 'y1', 'x2', 'y2'].map((name) => document.getElementById('Line1').getAttribute(name)),
+      cursor: getComputedStyle(document.querySelector('.client')).cursor,
+      command1: document.getElementById('Command1').getBoundingClientRect().left
+        - document.querySelector('.client').getBoundingClientRect().left,
+    }));
+    assert.deepEqual(state, {
+      focus: 'HScroll1', disabled: ['xsc', 'ysc'], value: '1', menu: 'A propos',
+      corps: ['5160', '6120', '105', '105'], line1: ['5280', '4080', '5160', '6120'], cursor: 'crosshair',
+      command1: 6480 / 15,
+    });
+  }));
+
+  test('resets, then runs the default values to the same end as the in-memory window', () =>
+    withWindow({}, async (page) => {
+      await page.click('#Command1');
+      const reset = await shownTexts(page);
+      assert.deepEqual([reset.DC1C, reset.DC2C, reset.AC1C, reset.AC2C],
+        ['0,5', '0,707106781186548', '0,00622222222222222', '0,00311111111111111']);
+      assert.deepEqual(await shownTwips(page, ['corps']), { corps: [5147.5, 5947.5, 105, 105] });
+      assert.deepEqual(await runToTheEnd(page), ['Information']);
+      const memory = memoryRun();
+      assert.equal(memory.steps, 72192);
+      const texts = await shownTexts(page);
+      assert.equal(texts.tempscourant, '8,24674434544208');
+      expectSameEnd(texts, await shownTwips(page, drawn), memory);
+    }));
+
+  test('a bad value shows the "Erreur" box, closed by Escape, then the end report', () =>
+    withWindow({}, async (page) => {
+      await typeInto(page, 'G2', 'abc');
+      await page.click('#Command1');
+      assert.deepEqual(await nextBox(page), {
+        title: 'Erreur', text: errorText, style: 16, buttons: ['OK'], role: 'alertdialog',
+      });
+      await closeBox(page, 'Escape');
+      assert.deepEqual((await shownTexts(page)).AC2C, '');  // no force shown
+      assert.deepEqual(await runToTheEnd(page), ['Erreur', 'Erreur', 'Information']);
+    }));
+
+  test('Pause holds a run, and the run ends as if it had never paused', () => withWindow({}, async (page) => {
+    await typeInto(page, 'Text1', '1');
+    await page.click('#Command2');
+    await page.waitForFunction(() => Number(document.getElementById('tempscourant').dataset.value.replace(',', '.')) > 0.2);
+    await page.click('#Command3');
+    assert.deepEqual(await nextBox(page), {
+      title: 'Pause', text: 'Pause', style: 64, buttons: ['OK'], role: 'alertdialog',
+    });
+    const held = await shownTexts(page);
+    await new Promise((resolve) => setTimeout(resolve, 700));
+    assert.deepEqual(await shownTexts(page), held, 'nothing moves while the box is open');
+    assert.ok(years(held.tempscourant) < 1);
+    await closeBox(page, 'Enter');
+    const box = await nextBox(page);
+    assert.equal(box.text, 'Fin de calcul');
+    expectSameEnd(await shownTexts(page), await shownTwips(page, drawn), memoryRun('Text1=1'));
+  }));
+
+  test('a reset and a complete nested run inside a run leave the run to its own end', () =>
+    withWindow({}, async (page) => {
+      await typeInto(page, 'Text1', '1');
+      await page.click('#Command2');
+      await page.waitForFunction(() => Number(document.getElementById('tempscourant').dataset.value.replace(',', '.')) > 0.2);
+      await page.click('#Command1');
+      await page.click('#Command2');  // a whole run of its own, nested in the first
+      assert.equal((await nextBox(page)).text, 'Fin de calcul');
+      const nestedEnd = await shownTexts(page);
+      assert.equal(nestedEnd.tempscourant, memoryRun('Text1=1').texts.tempscourant);
+      await closeBox(page);
+      assert.equal((await nextBox(page)).text, 'Fin de calcul');
+      expectSameEnd(await shownTexts(page), await shownTwips(page, drawn), memoryRun('Text1=1'));
+    }));
+
+  test('thirty runs nested in one another unwind, each to its own end', () => withWindow({}, async (page) => {
+    await typeInto(page, 'Text1', '0,1');
+    // Thirty-one clicks at once: the first starts a run, each of the others a run inside the
+    // run before it, at that run's first step.
+    await page.$eval('#Command2', (button) => { for (let i = 0; i < 31; ++i) button.click(); });
+    const memory = memoryRun('Text1=0,1');
+    for (let run = 0; run < 31; ++run) {
+      const box = await nextBox(page);
+      assert.equal(box.text, 'Fin de calcul', `run ${run}`);
+      assert.equal((await shownTexts(page)).tempscourant, memory.texts.tempscourant);
+      await closeBox(page, 'Enter');
+    }
+    expectSameEnd(await shownTexts(page), await shownTwips(page, drawn), memory);
+    await page.click('#Command3');  // and the program is idle again, ready for a click
+    assert.equal((await nextBox(page)).title, 'Pause');
+    await closeBox(page, ' ');
+  }));
+
+  test('the keyboard moves the time step and presses the focused button', () => withWindow({}, async (page) => {
+    const value = () => page.$eval('#HScroll1', (bar) => bar.getAttribute('aria-valuenow'));
+    const keys = [['ArrowRight', '2'], ['ArrowDown', '3'], ['ArrowLeft', '2'], ['ArrowUp', '1'], ['ArrowUp', '1'],
+      ['PageDown', '6'], ['PageUp', '1'], ['End', '24'], ['ArrowRight', '24'], ['Home', '1']];
+    for (const [key, expected] of keys) {
+      await page.keyboard.press(key);
+      assert.equal(await value(), expected, key);
+    }
+    const order = [];
+    for (let i = 0; i < 17; ++i) {
+      await page.keyboard.press('Tab');
+      order.push(await page.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(order, ['Command2', 'Command1', 'y1', 'x1', 'Text4', 'ys', 'xs', 'Text1', 'y2', 'x2',
+      'vy', 'vx', 'G2', 'G1', 'Command3', 'HScroll1', 'Command2']);
+    await page.keyboard.press('Tab');  // Command1
+    await page.keyboard.press('Enter');
+    assert.equal((await shownTexts(page)).DC1C, '0,5');
+    await page.focus('#Command3');
+    await page.keyboard.press(' ');
+    assert.equal((await nextBox(page)).title, 'Pause');
+    await closeBox(page, 'Escape');
+  }));
+
+  test('shrinks to fit a small screen, keeping its layout', () =>
+    withWindow({ viewport: { width: 1024, height: 600 } }, async (page) => {
+      const boxes = await page.evaluate(() => Object.fromEntries(['.window', '#frame1', '#Command1', '#tempscourant']
+        .map((selector) => [selector, document.querySelector(selector).getBoundingClientRect().toJSON()])));
+      const window = boxes['.window'];
+      assert.ok(window.left >= 0 && window.top >= 0 && window.right <= 1024 && window.bottom <= 600);
+      const scale = boxes['#frame1'].width / (15255 / 15);
+      assert.ok(scale < 0.85 && scale > 0.5, `scale ${scale}`);
+      const client = boxes['#frame1'];  // the drawing area's corner is the client area's
+      assert.ok(Math.abs(boxes['#Command1'].left - client.left - scale * 6480 / 15) < 1);
+      assert.ok(Math.abs(boxes['#tempscourant'].top - client.top - scale * 9960 / 15) < 1);
+    }));
+
+  test('a screen reader finds every control by its spoken name', { skip: browserName !== 'chromium' && 'no accessibility tree through WebDriver BiDi' }, () =>
+    withWindow({}, async (page) => {
+      await page.click('#Command1');
+      const snapshot = await page.accessibility.snapshot({ interestingOnly: false });
+      const nodes = [];
+      const walk = (node) => { nodes.push(node); (node.children ?? []).forEach(walk); };
+      walk(snapshot);
+      const named = (name) => nodes.find((node) => node.name === name);
+      assert.equal(named('Corps céleste 1, constante de gravitation [10^4km3/s²]')?.role, 'textbox');
+      assert.equal(named('Corps valeurs courantes, position x [UA]')?.disabled, true);
+      assert.equal(named('Finesse du calcul')?.role, 'scrollbar');
+      assert.equal(named('Réinitialiser le graphique')?.role, 'button');
+      assert.equal(named('A propos')?.role, 'menuitem');
+      for (const name of ['Distance corps1 corps [UA]', 'Action corps2 corps [N]', 'Temps courant [années]'])
+        assert.equal(named(name)?.role, 'status', name);
+      await page.click('#Command3');
+      await nextBox(page);
+      const box = (await page.accessibility.snapshot()).children?.find((node) => node.role === 'alertdialog');
+      assert.equal(box?.name, 'Pause');
+      await closeBox(page);
+    }));
+});

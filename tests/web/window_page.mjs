@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program's page in a real browser, driven as a user would: opened from disk, in French,
+// with every request to the network refused and noted, and read through the names its controls
+// carry (the id of each control, data-value for what the program wrote, aria-valuenow for the
+// scroll bar, dialog[open] for a message box).
+import { execFileSync } from 'node:child_process';
+import { pathToFileURL } from 'node:url';
+import { launch } from './browsers.mjs';
+
+export const pagePath = process.env.VIRENAST_PAGE;
+export const browserName = process.env.VIRENAST_BROWSER ?? 'chromium';
+
+// What the in-memory window shows at the end of the same run (tests/tools/memory_run.cpp).
+export function memoryRun(...typed) {
+  const [command, ...start] = JSON.parse(process.env.VIRENAST_MEMORY_RUN);
+  return JSON.parse(execFileSync(command, [...start, ...typed], { encoding: 'utf8' }));
+}
+
+export async function openWindow({ viewport = { width: 1280, height: 900 } } = {}) {
+  const session = await launch(browserName, { locale: 'fr-FR' });
+  const page = await session.browser.newPage();
+  const refused = [];
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.setRequestInterception(true);
+  page.on('request', (request) => {
+    const url = request.url();
+    if (url.startsWith('file:') || url.startsWith('data:')) request.continue();
+    else {
+      refused.push(url);
+      request.abort();
+    }
+  });
+  if (browserName === 'chromium') {  // Firefox takes its language from the profile
+    const cdp = await page.createCDPSession();
+    await cdp.send('Emulation.setLocaleOverride', { locale: 'fr-FR' });
+    await cdp.send('Emulation.setUserAgentOverride', { userAgent: await session.browser.userAgent(), acceptLanguage: 'fr-FR' });
+  }
+  await page.setViewport(viewport);
+  await page.goto(pathToFileURL(pagePath).href);
+  await page.waitForSelector('html[data-ready]', { timeout: 60000 });
+  return { session, page, refused, errors, close: () => session.close() };
+}
+
+// Every text that the program shows, by control name: the boxes' values and the results' whole
+// texts, as the in-memory run reports them.
+export function shownTexts(page) {
+  return page.evaluate(() => {
+    const texts = {};
+    for (const input of document.querySelectorAll('input[id]')) texts[input.id] = input.value;
+    for (const output of document.querySelectorAll('output[id]')) texts[output.id] = output.dataset.value;
+    return texts;
+  });
+}
+
+// The circles' boxes and the lines' ends, in twips, as singles.
+export function shownTwips(page, names) {
+  return page.evaluate((names) => Object.fromEntries(names.map((name) => {
+    const element = document.getElementById(name);
+    const attributes = element.localName === 'line' ? ['x1', 'y1', 'x2', 'y2'] : ['x', 'y', 'width', 'height'];
+    return [name, attributes.map((attribute) => Math.fround(Number(element.getAttribute(attribute))))];
+  })), names);
+}
+
+export async function typeInto(page, name, text) {
+  await page.$eval(`#${name}`, (input, text) => { input.value = text; }, text);
+}
+
+// The message box that opens next: its title, text and style.
+export async function nextBox(page, timeout = 180000) {
+  await page.waitForSelector('dialog[open]', { timeout });
+  return page.$eval('dialog[open]', (box) => ({
+    title: document.getElementById(box.getAttribute('aria-labelledby')).textContent,
+    text: document.getElementById(box.getAttribute('aria-describedby')).textContent,
+    style: Number(box.dataset.style),
+    buttons: [...box.querySelectorAll('button')].map((button) => button.textContent),
+    role: box.getAttribute('role'),
+  }));
+}
+
+// Closes the open box as a user would: 'click' on OK, or a key (Enter, Space, Escape).
+export async function closeBox(page, how = 'click') {
+  if (how === 'click') await page.click('dialog[open] button');
+  else await page.keyboard.press(how);
+  await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+}
+
+export function years(text) { return Number(text.replace(',', '.')); }
