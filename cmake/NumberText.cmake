@@ -29,9 +29,11 @@ function(virenast_number_text_conversions target)
   endif()
 
   # fast_float is header-only and the same for every target, so it is taken from the build
-  # machine even in a cross-build (Debian's libfast-float-dev). Its folder is copied into the
-  # build tree, since adding /usr/include itself would give a cross-compiler the host's C headers.
-  find_path(VIRENAST_FAST_FLOAT_INCLUDE_DIR fast_float/fast_float.h NO_CMAKE_FIND_ROOT_PATH)
+  # machine even in a cross-build (Debian's libfast-float-dev; the Emscripten toolchain searches
+  # its own folders only, hence the paths). Its folder is copied into the build tree, since
+  # adding /usr/include itself would give a cross-compiler the host's C headers.
+  find_path(VIRENAST_FAST_FLOAT_INCLUDE_DIR fast_float/fast_float.h
+            PATHS /usr/local/include /usr/include NO_CMAKE_FIND_ROOT_PATH)
   if(NOT VIRENAST_FAST_FLOAT_INCLUDE_DIR)
     message(FATAL_ERROR "The number conversions need fast_float here (Debian: libfast-float-dev, "
                         "which scripts/setup.sh installs)")
