@@ -20,11 +20,26 @@ if(MSVC)
   endif()
 else()
   add_compile_options(-ffp-contract=off -fno-fast-math -Wall -Wextra -Wpedantic)
-  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
+  # (Emscripten calls its WebAssembly target "x86", but has neither x87 nor SSE flags.)
+  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$" AND NOT EMSCRIPTEN)
     # 32-bit x86 would compute in the x87 unit's extended precision: use SSE2 doubles.
     add_compile_options(-msse2 -mfpmath=sse)
   endif()
   if(VIRENAST_WERROR)
     add_compile_options(-Werror)
   endif()
+endif()
+
+if(EMSCRIPTEN)
+  # The code throws and catches platform::Error: Emscripten's own exceptions (JavaScript based,
+  # which every engine runs), for compiling and linking alike, or WebAssembly's. Memory grows as
+  # a run needs.
+  option(VIRENAST_WASM_EXCEPTIONS "WebAssembly exceptions rather than Emscripten's JavaScript ones" OFF)
+  if(VIRENAST_WASM_EXCEPTIONS)
+    set(exceptions -fwasm-exceptions)
+  else()
+    set(exceptions -fexceptions)
+  endif()
+  add_compile_options(${exceptions})
+  add_link_options(${exceptions} -sALLOW_MEMORY_GROWTH=1)
 endif()

@@ -11,6 +11,13 @@
 #include <cstring>
 #include <system_error>
 
+#if VIRENAST_PORTABLE_NUMBER_TEXT
+#include <clocale>
+#include <cstdio>
+
+#include <fast_float/fast_float.h>
+#endif
+
 namespace virenast::platform {
 namespace {
 
@@ -40,6 +47,50 @@ std::size_t separatorAt(std::string_view text, std::size_t pos, std::string_view
     if (!localeSeparator.empty() && text.substr(pos).starts_with(localeSeparator))
         return localeSeparator.size();
     return 0;
+}
+
+// The two conversions of doubles, through the standard library's std::from_chars and
+// std::to_chars where it has them for floating point, or else (cmake/NumberText.cmake decides,
+// VIRENAST_PORTABLE_NUMBER_TEXT) through fast_float, the algorithm behind GCC's from_chars, and
+// the C library's printf, by which to_chars is defined. Both give the same results to the bit.
+
+// Reads a number in the C form, as std::from_chars does: result_out_of_range when the number
+// lies beyond the largest double or rounds to zero below the smallest.
+std::from_chars_result readNumber(const char* first, const char* last, double& value)
+{
+#if VIRENAST_PORTABLE_NUMBER_TEXT
+    // Debian's fast_float (3.9) reports no range error: an overflow gives the infinity of the
+    // number's sign, an underflow its zero, which is what outOfRangeValue gives too. Only the
+    // infinity of a number is told apart here; the word "inf" that toText writes is no number.
+    const auto [end, ec] = fast_float::from_chars(first, last, value);
+    const char* digits = first != last && *first == '-' ? first + 1 : first;
+    if (ec == std::errc{} && std::isinf(value) && digits != last && (isDigit(*digits) || *digits == '.'))
+        return {end, std::errc::result_out_of_range};
+    return {end, ec};
+#else
+    return std::from_chars(first, last, value);
+#endif
+}
+
+// Writes a number in the general form with 15 significant digits, as std::to_chars does.
+std::to_chars_result writeNumber(char* first, char* last, double value)
+{
+#if VIRENAST_PORTABLE_NUMBER_TEXT
+    // to_chars in the general form with a precision is defined as printf's "%.*g". printf writes
+    // the decimal point of the C locale in force (Qt sets it from the environment): a dot again.
+    const int written = std::snprintf(first, static_cast<std::size_t>(last - first), "%.15g", value);
+    if (written < 0 || written >= last - first) return {last, std::errc::value_too_large};
+    char* end = first + written;
+    const std::string_view point = std::localeconv()->decimal_point;
+    if (char* found = std::search(first, end, point.begin(), point.end()); point != "." && found != end) {
+        *found = '.';
+        std::memmove(found + 1, found + point.size(), static_cast<std::size_t>(end - found) - point.size());
+        end -= point.size() - 1;
+    }
+    return {end, std::errc{}};
+#else
+    return std::to_chars(first, last, value, std::chars_format::general, 15);
+#endif
 }
 
 // Whether a number that a double cannot hold lies beyond the largest double (an overflow) or
@@ -86,7 +137,7 @@ double outOfRangeValue(std::string_view normalized)
 void keepWithinRange(char* first, char* end)
 {
     double readBack = 0;
-    if (std::from_chars(first, end, readBack).ec != std::errc::result_out_of_range) return;
+    if (readNumber(first, end, readBack).ec != std::errc::result_out_of_range) return;
     char* digit = std::find(first, end, 'e');
     while (digit != first) {
         --digit;
@@ -136,7 +187,7 @@ double NumberText::toNumber(std::string_view text) const
     double value = 0;
     const char* first = normalized.data();
     const char* last = first + normalized.size();
-    const auto [end, ec] = std::from_chars(first, last, value);
+    const auto [end, ec] = readNumber(first, last, value);
     if (ec == std::errc::result_out_of_range) return outOfRangeValue(normalized);
     if (ec != std::errc{} || end != last) throw Error("not a number");
     return value;
@@ -147,8 +198,7 @@ FormattedNumber NumberText::toText(double value) const
     FormattedNumber out;
     if (value == 0) value = 0;  // a negative zero reads as a plain 0
     std::array<char, 40> raw;
-    const auto [end, ec] =
-        std::to_chars(raw.data(), raw.data() + raw.size(), value, std::chars_format::general, 15);
+    const auto [end, ec] = writeNumber(raw.data(), raw.data() + raw.size(), value);
     if (ec != std::errc{}) throw Error("number not writable");
     if (std::fabs(value) > 1e308) keepWithinRange(raw.data(), end);
     for (const char* c = raw.data(); c != end; ++c) {

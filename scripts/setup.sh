@@ -12,6 +12,7 @@ packages=(
   g++ cmake ninja-build   # the compiler and the build
   qt6-base-dev            # Qt 6 Widgets, and Qt Test for the window tests
   libgtest-dev            # GoogleTest, for the tests
+  libfast-float-dev       # number conversions where the C++ library has no floating-point charconv
   libbenchmark-dev        # Google Benchmark, for the speed benchmark
   xvfb xauth              # a virtual screen, to run the program on a machine without one
   desktop-file-utils appstream appstream-compose  # validators of the desktop entry and the metainfo

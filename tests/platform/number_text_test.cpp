@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -78,6 +78,14 @@ struct AtTheEdge {
     bool overflow = false;
 };
 
+// The bits of a double, as std::bit_cast gives them (which Emscripten 3.1.6's libc++ lacks).
+std::uint64_t bitsOf(double value)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 class TextToNumberAtTheRangeEnds : public ::testing::TestWithParam<AtTheEdge> {};
 
 TEST_P(TextToNumberAtTheRangeEnds, GivesTheNearestDoubleOrZeroOrAnError)
@@ -87,7 +95,7 @@ TEST_P(TextToNumberAtTheRangeEnds, GivesTheNearestDoubleOrZeroOrAnError)
         EXPECT_THROW(numbers.toNumber(GetParam().text), Error) << GetParam().text;
         return;
     }
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(numbers.toNumber(GetParam().text)), GetParam().bits)
+    EXPECT_EQ(bitsOf(numbers.toNumber(GetParam().text)), GetParam().bits)
         << GetParam().text;
 }
 

@@ -73,7 +73,7 @@ void expectFiniteDisplays(const MemoryPlatform& window, const std::string& conte
     if (window.shownText(TextBox::xsc) != window.shownText(TextBox::xs)) shown.push_back(window.shownText(TextBox::xsc));
     if (window.shownText(TextBox::ysc) != window.shownText(TextBox::ys)) shown.push_back(window.shownText(TextBox::ysc));
     for (std::string text : shown) {
-        std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
         EXPECT_EQ(text.find("inf"), std::string::npos) << context << ": " << text;
         EXPECT_EQ(text.find("nan"), std::string::npos) << context << ": " << text;
     }

@@ -5,7 +5,6 @@
 
 #include "form/form1_description.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstdio>
 
@@ -40,9 +39,10 @@ void loadWindowDefaults(platform::MemoryPlatform& window)
 
 std::string bitsOf(double value)
 {
+    std::uint64_t bits;  // as std::bit_cast gives them, which Emscripten 3.1.6's libc++ lacks
+    std::memcpy(&bits, &value, sizeof bits);
     char text[64];
-    std::snprintf(text, sizeof text, "%.17g (0x%016llx)", value,
-                  static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(value)));
+    std::snprintf(text, sizeof text, "%.17g (0x%016llx)", value, static_cast<unsigned long long>(bits));
     return text;
 }
 
