@@ -31,9 +31,10 @@ else()
 endif()
 
 if(EMSCRIPTEN)
-  # The code throws and catches platform::Error: Emscripten's own exceptions (JavaScript based,
-  # which every engine runs), for compiling and linking alike, or WebAssembly's. Memory grows as
-  # a run needs.
+  # The code throws and catches platform::Error: Emscripten's own exceptions (JavaScript based),
+  # for compiling and linking alike, or WebAssembly's. These run the core tests three times
+  # faster, but the Asyncify pass of Emscripten 3.1.6's Binaryen (108) aborts on them, and a
+  # page that yields inside a run needs Asyncify. Memory grows as a run needs.
   option(VIRENAST_WASM_EXCEPTIONS "WebAssembly exceptions rather than Emscripten's JavaScript ones" OFF)
   if(VIRENAST_WASM_EXCEPTIONS)
     set(exceptions -fwasm-exceptions)
