@@ -12,7 +12,7 @@ import puppeteer from 'puppeteer-core';
 
 export const browserNames = ['chromium', 'firefox'];
 
-function options(name, profile) {
+function options(name, profile, locale) {
   if (name === 'chromium') {
     return {
       browser: 'chrome',
@@ -21,15 +21,19 @@ function options(name, profile) {
              '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
     };
   }
-  if (name === 'firefox') return { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', userDataDir: profile };
+  if (name === 'firefox') {
+    // The page's language; Chromium's is set on the page itself, over its DevTools protocol.
+    const language = locale ? { 'intl.accept_languages': locale, 'intl.locale.requested': locale } : {};
+    return { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', userDataDir: profile, extraPrefsFirefox: language };
+  }
   throw new Error(`no such browser: ${name}`);
 }
 
-// Starts the named browser; close() ends it and removes its profile.
-export async function launch(name) {
+// Starts the named browser, in the given language if any; close() ends it and removes its profile.
+export async function launch(name, { locale } = {}) {
   const profile = mkdtempSync(join(tmpdir(), `virenast-${name}-`));
   try {
-    const browser = await puppeteer.launch({ ...options(name, profile), headless: true, timeout: 120000 });
+    const browser = await puppeteer.launch({ ...options(name, profile, locale), headless: true, timeout: 120000 });
     return {
       browser,
       async close() {

@@ -13,8 +13,10 @@ export const pagePath = process.env.VIRENAST_PAGE;
 export const browserName = process.env.VIRENAST_BROWSER ?? 'chromium';
 
 // What the in-memory window shows at the end of the same run (tests/tools/memory_run.cpp).
+// (VIRENAST_MEMORY_RUN: the tool, native or built for Node.)
 export function memoryRun(...typed) {
-  const [command, ...start] = JSON.parse(process.env.VIRENAST_MEMORY_RUN);
+  const tool = process.env.VIRENAST_MEMORY_RUN;
+  const [command, start] = tool.endsWith('.js') ? [process.execPath, [tool]] : [tool, []];
   return JSON.parse(execFileSync(command, [...start, ...typed], { encoding: 'utf8' }));
 }
 
@@ -82,9 +84,11 @@ export async function nextBox(page, timeout = 180000) {
 
 // Closes the open box as a user would: 'click' on OK, or a key (Enter, Space, Escape).
 export async function closeBox(page, how = 'click') {
+  const box = await page.$('dialog[open]');
   if (how === 'click') await page.click('dialog[open] button');
   else await page.keyboard.press(how);
-  await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+  await page.waitForFunction((box) => !box.isConnected || !box.open, {}, box);
+  await box.dispose();
 }
 
 export function years(text) { return Number(text.replace(',', '.')); }

@@ -19,11 +19,11 @@ function place(element, control, description) {
   element.style.height = pixels(control.height, description);
 }
 
-// A number too long for its place keeps its exponent: the end of its mantissa gives way.
+// A number too long for its place keeps its exponent: the end of its mantissa gives way on
+// screen, while its text stays whole for a screen reader.
 function numberDisplay() {
   const display = document.createElement('span');
   display.className = 'number';
-  display.setAttribute('aria-hidden', 'true');
   display.append(document.createElement('span'), document.createElement('span'));
   display.firstChild.className = 'mantissa';
   display.lastChild.className = 'exponent';
@@ -73,6 +73,7 @@ function createTextBox(control) {
   input.classList.add('textBox');
   if (control.colour) input.style.setProperty('--back', control.colour);
   holder.append(input, numberDisplay());
+  holder.lastChild.setAttribute('aria-hidden', 'true');  // the box's value says it
   showNumber(holder.lastChild, control.text);
   showWholeOnHover(holder, control);
   return holder;

@@ -78,7 +78,6 @@ class PagePlatform {
     if (!display) return;
     element.dataset.value = text;
     showNumber(display, text);
-    if (element.matches('output')) element.setAttribute('aria-valuetext', text);
   }
 
   // Left, Top, Width, Height of a circle's box; X1, Y1, X2, Y2 of a line.

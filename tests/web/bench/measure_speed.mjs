@@ -6,19 +6,19 @@
 // under Node and natively. With --check, fails when the program's step costs more than the bare
 // page's, beyond the given margin (0.1 by default: a tenth).
 //
-//   node measure_speed.mjs PAGE.html BARE.html '["node","memory_run.js"]' ['["memory_run"]'] [--check [MARGIN]]
+//   node measure_speed.mjs PAGE.html BARE.html NODE_MEMORY_RUN.js [NATIVE_MEMORY_RUN] [--check [MARGIN]]
 import { execFileSync } from 'node:child_process';
 import { pathToFileURL } from 'node:url';
 import { launch } from '../browsers.mjs';
 
-const [pagePath, barePath, nodeRun, nativeRun] = process.argv.slice(2).filter((arg) => !arg.startsWith('--'));
 const checkAt = process.argv.indexOf('--check');
 const margin = checkAt < 0 ? null : Number(process.argv[checkAt + 1] ?? 0.1) || 0.1;
+const [pagePath, barePath, nodeRun, nativeRun] = process.argv.slice(2, checkAt < 0 ? undefined : checkAt);
 const STEPS = 72192;  // the default run, to the right edge
 
-function memorySpeed(commandJson, repeat) {
-  if (!commandJson) return null;
-  const [command, ...start] = JSON.parse(commandJson);
+function memorySpeed(tool, repeat) {
+  if (!tool) return null;
+  const [command, start] = tool.endsWith('.js') ? [process.execPath, [tool]] : [tool, []];
   return JSON.parse(execFileSync(command, [...start, '--repeat', String(repeat)], { encoding: 'utf8' })).stepsPerSecond;
 }
 
