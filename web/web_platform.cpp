@@ -13,6 +13,20 @@
 // Texts cross as UTF-8 with their length; a text read from a box is copied into a buffer of the
 // caller's, and its whole length returned, so that a longer text is read again into more room.
 
+// A text that the program writes: numbers are plain ASCII, read here without a decoder, which
+// costs more than the short text itself at every step of a run.
+EM_JS(void, page_define_text_reader, (), {
+    Module.textAt = (pointer, length) => {
+        let text = "";
+        for (let i = pointer; i < pointer + length; ++i) {
+            const byte = HEAPU8[i];
+            if (byte >= 0x80) return UTF8ToString(pointer, length);
+            text += String.fromCharCode(byte);
+        }
+        return text;
+    };
+});
+
 EM_JS(int, page_read_text, (int box, char* buffer, int capacity), {
     const text = Module.page.readText(box);
     const length = lengthBytesUTF8(text);
@@ -20,10 +34,10 @@ EM_JS(int, page_read_text, (int box, char* buffer, int capacity), {
     return length;
 });
 EM_JS(void, page_set_text, (int box, const char* text, int length), {
-    Module.page.setText(box, UTF8ToString(text, length));
+    Module.page.setText(box, Module.textAt(text, length));
 });
 EM_JS(void, page_set_caption, (int label, const char* text, int length), {
-    Module.page.setCaption(label, UTF8ToString(text, length));
+    Module.page.setCaption(label, Module.textAt(text, length));
 });
 EM_JS(void, page_set_shape, (int shape, int which, float twips), { Module.page.setShape(shape, which, twips); });
 EM_JS(void, page_set_line, (int line, int which, float twips), { Module.page.setLine(line, which, twips); });
@@ -63,6 +77,7 @@ WebPlatform::WebPlatform(std::string decimalSeparator, CommandHandler handleComm
         }
     }
     readBuffer_.resize(64);
+    page_define_text_reader();
 }
 
 std::string WebPlatform::text(platform::TextBox box)

@@ -30,10 +30,15 @@ function numberDisplay() {
   return display;
 }
 
+// (Most numbers have no exponent: its part is written only when it changes.)
 function showNumber(display, text) {
-  const exponent = text.indexOf('E');
-  display.firstChild.textContent = exponent < 0 ? text : text.slice(0, exponent);
-  display.lastChild.textContent = exponent < 0 ? '' : text.slice(exponent);
+  const at = text.indexOf('E');
+  const exponent = at < 0 ? '' : text.slice(at);
+  display.firstChild.textContent = at < 0 ? text : text.slice(0, at);
+  if (display.shownExponent !== exponent) {
+    display.lastChild.textContent = exponent;
+    display.shownExponent = exponent;
+  }
 }
 
 // Hovering a current value shows it whole, with its caption, when no box is open.

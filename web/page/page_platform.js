@@ -2,27 +2,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the program asks of the page (its window platform calls these), and the one queue
-// through which every click reaches the program. The program runs one call at a time: while a
-// run waits in its yield for the browser's turn, a click is queued, and the yield itself runs
-// it, nested in the run, at the next step boundary; when the program is idle, the page starts
-// the queued command at once.
+// through which every click reaches the program.
+//
+// The program runs one call at a time: while a run waits in its yield for the browser's turn,
+// a click is queued, and the yield itself runs it, nested in the run, at the next step
+// boundary; when the program is idle, the page starts the queued command at once.
+//
+// What the program writes reaches the document before anything can see it: the browser paints,
+// and scripts and users act, only at its turns, so the texts and places written between two
+// turns are kept here, the last of each, and put into the document just before each turn, each
+// message box, and the end of each command.
 'use strict';
 
 // About a frame of work between two turns of the browser, to paint and to take input.
 const TURN_EVERY_MS = 15;
+const BOX_ATTRIBUTES = ['x', 'y', 'width', 'height'];
+const END_ATTRIBUTES = ['x1', 'y1', 'x2', 'y2'];
 
 class PagePlatform {
-  constructor(window, module) {
-    this.window = window;
+  constructor(form, module) {
+    this.form = form;
     this.module = module;
     this.commands = [];
     this.busy = false;
     this.lastTurn = performance.now();
-    this.frame = window.drawingArea;
-    const numbers = (element) => element.matches('output') ? element.firstChild : element.nextSibling;
-    this.displays = new Map([...window.logic.labels, ...window.logic.textBoxes]
-      .filter((element) => element.dataset.value !== undefined)
-      .map((element) => [element, numbers(element)]));
+    this.frameSizes = [form.drawingArea.getAttribute('width'), form.drawingArea.getAttribute('height')].map(Number);
+    this.texts = new Map();       // element → the text last written
+    this.attributes = new Map();  // element → { attribute: the value last written }
   }
 
   // A click on a button or on the menu item.
@@ -37,6 +43,7 @@ class PagePlatform {
       const command = this.commands.shift();
       this.lastTurn = performance.now();
       await this.module.ccall('virenast_perform', null, ['number'], [command], { async: true });
+      this.show();
     }
     this.busy = false;
   }
@@ -47,6 +54,7 @@ class PagePlatform {
 
   // A hidden page gets no timers to speak of; a message keeps its run going.
   browserTurn() {
+    this.show();
     return new Promise((resolve) => {
       const resume = () => { this.lastTurn = performance.now(); resolve(); };
       if (document.hidden) {
@@ -59,44 +67,52 @@ class PagePlatform {
     });
   }
 
-  readText(box) { return this.window.logic.textBoxes[box].value; }
-
-  setText(box, text) {
-    const input = this.window.logic.textBoxes[box];
-    input.value = text;
-    this.showWhole(input, text);
+  async messageBox(text, title, style) {
+    this.show();
+    await showMessageBox(text, title, style, this.form.boxPlacement);
+    this.lastTurn = performance.now();
   }
 
-  setCaption(label, text) {
-    const element = this.window.logic.labels[label];
-    if (this.displays.has(element)) this.showWhole(element, text);
-    else element.textContent = text;
+  // A box's text as the user typed it, or as the program last wrote it.
+  readText(box) {
+    const input = this.form.logic.textBoxes[box];
+    return this.texts.get(input) ?? input.value;
   }
 
-  showWhole(element, text) {
-    const display = this.displays.get(element);
-    if (!display) return;
-    element.dataset.value = text;
-    showNumber(display, text);
-  }
+  setText(box, text) { this.texts.set(this.form.logic.textBoxes[box], text); }
+
+  setCaption(label, text) { this.texts.set(this.form.logic.labels[label], text); }
 
   // Left, Top, Width, Height of a circle's box; X1, Y1, X2, Y2 of a line.
-  setShape(shape, which, twips) {
-    this.window.logic.shapes[shape].setAttribute(['x', 'y', 'width', 'height'][which], twips);
+  setShape(shape, which, twips) { this.setAttribute(this.form.logic.shapes[shape], BOX_ATTRIBUTES[which], twips); }
+
+  setLine(line, which, twips) { this.setAttribute(this.form.logic.lines[line], END_ATTRIBUTES[which], twips); }
+
+  setAttribute(element, name, value) {
+    let values = this.attributes.get(element);
+    if (!values) this.attributes.set(element, values = {});
+    values[name] = value;
   }
 
-  setLine(line, which, twips) {
-    this.window.logic.lines[line].setAttribute(['x1', 'y1', 'x2', 'y2'][which], twips);
-  }
+  frameSize(which) { return this.frameSizes[which]; }
 
-  frameSize(which) { return Number(this.frame.getAttribute(which === 0 ? 'width' : 'height')); }
+  scrollValue() { return this.form.scrollBar.value; }
 
-  scrollValue() { return this.window.scrollBar.value; }
-
-  messageBox(text, title, style) {
-    this.lastTurn = performance.now();
-    return showMessageBox(text, title, style, this.window.boxPlacement).then(() => {
-      this.lastTurn = performance.now();
-    });
+  // Puts what the program wrote into the document: a result's or a current value's whole text
+  // in data-value, fitted on screen with its exponent kept.
+  show() {
+    for (const [element, text] of this.texts) {
+      if (element.localName === 'input') element.value = text;
+      if (element.dataset.value === undefined) {
+        element.textContent = text;
+        continue;
+      }
+      element.setAttribute('data-value', text);
+      showNumber(element.localName === 'output' ? element.firstChild : element.nextSibling, text);
+    }
+    for (const [element, values] of this.attributes)
+      for (const name in values) element.setAttribute(name, values[name]);
+    this.texts.clear();
+    this.attributes.clear();
   }
 }

@@ -29,24 +29,24 @@ async function startVirenast() {
   const description = JSON.parse(module.UTF8ToString(module._virenast_describe()));
   const root = document.querySelector('.window');
   let platform = null;
-  const window = buildWindow(description, root, (command) => platform.raise(command));
-  window.boxPlacement = {
-    keepClear: [window.drawingArea, ...document.querySelectorAll('[data-value]')].map(
+  const form = buildWindow(description, root, (command) => platform.raise(command));
+  form.boxPlacement = {
+    keepClear: [form.drawingArea, ...document.querySelectorAll('[data-value]')].map(
       (element) => element.closest('.current-box') ?? element),
     column: document.querySelector('.control.button'),
   };
-  platform = new PagePlatform(window, module);
+  platform = new PagePlatform(form, module);
   module.page = platform;  // what the program's window platform calls
   module.ccall('virenast_start', null, ['string'], [decimalSeparator()]);
   // Alt or F10 reaches the menu bar, as on the desktop.
   addEventListener('keydown', (event) => {
     if (event.key === 'F10' || (event.key === 'Alt' && !event.repeat)) {
       event.preventDefault();
-      window.menuItem.focus();
+      form.menuItem.focus();
     }
   });
   fitToScreen(document.querySelector('.screen'));
-  window.firstTabStop.focus();
+  form.firstTabStop.focus();
   document.documentElement.dataset.ready = 'true';  // for whoever drives the page
 }
 
