@@ -269,6 +269,7 @@ TEST(TeachingSheets, TheCircularOrbitKeepsItsRadiusAndTakesTheComputedPeriod)
 
     const SheetRun run(teachingScenario("orbite-circulaire"));
     EXPECT_FALSE(run.leftTheDrawing());
+    EXPECT_EQ(run.steps.size(), 8755u);  // a year of one-hour steps, as the reminders say
     EXPECT_GE(run.minimum(&Step::d1), 0.9);
     EXPECT_LE(run.maximum(&Step::d1), 0.905);
     const std::vector<double> returns = run.returnsTo(1.9, 1.0);
