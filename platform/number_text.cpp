@@ -39,6 +39,35 @@ std::size_t takeDigits(std::string_view text, std::size_t& pos, std::string& out
     return pos - start;
 }
 
+// The length of a digit group separator at `pos`, or 0 when there is none: a space, a no-break
+// space or a narrow no-break space (UTF-8), the three that French typing and French number
+// formats put between groups of three digits.
+std::size_t groupSeparatorAt(std::string_view text, std::size_t pos)
+{
+    const std::string_view rest = text.substr(std::min(pos, text.size()));
+    for (const std::string_view separator : {std::string_view(" "), std::string_view("\xc2\xa0"),
+                                             std::string_view("\xe2\x80\xaf")}) {
+        if (rest.starts_with(separator)) return separator.size();
+    }
+    return 0;
+}
+
+// Reads the whole part of a number at `pos` into `out`, returns how many digits it has. With
+// `grouped`, one to three digits may be followed by groups of exactly three digits, each after
+// one group separator ("13 271 244"); a separator anywhere else makes the text no number.
+std::size_t takeWholePart(std::string_view text, std::size_t& pos, std::string& out, bool grouped)
+{
+    std::size_t digits = takeDigits(text, pos, out);
+    if (!grouped || digits == 0 || digits > 3) return digits;
+    while (const std::size_t separator = groupSeparatorAt(text, pos)) {
+        pos += separator;
+        const std::size_t group = takeDigits(text, pos, out);
+        if (group != 3) throw Error("not a number");
+        digits += group;
+    }
+    return digits;
+}
+
 // The length of the decimal separator at `pos`, or 0 when there is none.
 std::size_t separatorAt(std::string_view text, std::size_t pos, std::string_view localeSeparator)
 {
@@ -169,7 +198,9 @@ double NumberText::toNumber(std::string_view text) const
         if (text[pos] == '-') normalized.push_back('-');
         ++pos;
     }
-    std::size_t digits = takeDigits(text, pos, normalized);
+    // Digit groups only where the decimal separator is the comma: under a dot, a space between
+    // digits may be a typing slip as well as a group, and "1 900" reads nothing.
+    std::size_t digits = takeWholePart(text, pos, normalized, decimalSeparator_ == ",");
     if (const std::size_t separator = separatorAt(text, pos, decimalSeparator_)) {
         pos += separator;
         normalized.push_back('.');

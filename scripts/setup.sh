@@ -19,6 +19,7 @@ packages=(
   man-db reuse            # checks of the manual pages and of every file's licence
   at-spi2-core python3-pyatspi dbus  # a screen reader's view of the window, read in the tests
   openbox xdotool x11-utils         # a window manager, to see the window placed with its frame
+  imagemagick                       # screenshots of the window, for the pictures and the class trials
   "$@"
 )
 

@@ -2,7 +2,9 @@
 # SPDX-FileCopyrightText: The Virenast developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the pictures of the practical sheets (docs/fiches-tp.md) under xvfb-run: one picture
-# of the window in the middle of each scenario's run, in docs/fiches/.
+# of the window at a telling moment of each scenario's run, in docs/fiches/, with the path of the
+# whole run drawn over the drawing area and marked as added for the sheet (the program itself
+# draws no path). A picture is refused when the window and the recorded path part.
 #
 #   scripts/sheet-pictures.sh
 set -euo pipefail

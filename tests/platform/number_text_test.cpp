@@ -57,9 +57,53 @@ TEST_P(TextToNumberRejects, WithAnError)
 INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberRejects,
                          ::testing::Values("", "   ", "abc", "1,2,3", "1.2.3", "1,2.3", "1e", "e5", "1e+",
                                            "1e309", "-1e309", "1,8e308", "inf", "-inf", "nan", "NaN",
-                                           "0x10", "1 000", "1\u00a0000", "--1", "+-1", "-", ".", ",", "1e5.5",
+                                           "0x10", "--1", "+-1", "-", ".", ",", "1e5.5",
                                            "\u0661\u0662",  // digits of another script
                                            "1\n2", "\x01" "1", "12abc", "1d3", "Infinity"));
+
+// Digits grouped by three, as French typing and French number formats write them: accepted
+// where the decimal separator is the comma, and under no other locale.
+class GroupedDigitsUnderAComma : public ::testing::TestWithParam<Accepted> {};
+
+TEST_P(GroupedDigitsUnderAComma, ReadTheirValueAndNothingElsewhere)
+{
+    const double value = NumberText(",").toNumber(GetParam().text);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(GetParam().value))
+        << '"' << GetParam().text << '"';
+    for (const char* separator : {".", "\u066b"}) {
+        EXPECT_THROW(NumberText(separator).toNumber(GetParam().text), Error)
+            << '"' << GetParam().text << "\" with separator " << separator;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, GroupedDigitsUnderAComma,
+    ::testing::Values(Accepted{"31 354", 31354}, Accepted{"1 900", 1900}, Accepted{"13 271 244", 13271244},
+                      Accepted{"1 000", 1000}, Accepted{"1\u00a0000", 1000},        // no-break space
+                      Accepted{"13\u202f271\u202f244", 13271244},                 // narrow no-break space
+                      Accepted{"3\u00a0317 811", 3317811},                        // pasted, mixed
+                      Accepted{"-24 249", -24249}, Accepted{"+1 900", 1900}, Accepted{"  1 900\t", 1900},
+                      Accepted{"1 900,5", 1900.5}, Accepted{"1 900.5", 1900.5}, Accepted{"1 900,", 1900},
+                      Accepted{"1 900e3", 1900000}, Accepted{"-1 234,567e-3", -1.234567},
+                      Accepted{"123 456 789 012 345 678", 123456789012345678.0},
+                      // Grouping changes no bit, not even at the top of the double range.
+                      Accepted{"179 769 313 486 231 570e291", std::numeric_limits<double>::max()}));
+
+TEST(TextToNumber, RejectsEverySpaceThatDoesNotSeparateGroupsOfThree)
+{
+    const NumberText numbers(",");
+    for (const char* text :
+         {"1 9", "1  900", "1 900,1 5", "1 90", "1 9000", "1234 567", "1 900 00", "1 900 0000", "12 34",
+          "1 ,5", "1, 5", "1 e3", "1 900e 3", "1e 3", "- 1 900", "1\t900", "1\u2009900" /* thin space */,
+          "\u00a01 900", "1 900\u00a0", "1\u00a0\u00a0900", "1 \u00a0900", "1\xc2 900" /* broken UTF-8 */,
+          "1\xe2\x80 900", ",5 000", "0,123 456", "1 000 000,000 1", "1 000 x"}) {
+        EXPECT_THROW(numbers.toNumber(text), Error) << '"' << text << '"';
+    }
+    // Under a dot the space stays an error, as it always was.
+    for (const char* text : {"1 000", "1\u00a0000", "1\u202f000", "31 354"}) {
+        EXPECT_THROW(NumberText(".").toNumber(text), Error) << '"' << text << '"';
+    }
+}
 
 TEST(TextToNumber, AcceptsTheLocaleSeparatorBesidesCommaAndDot)
 {

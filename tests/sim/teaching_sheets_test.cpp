@@ -15,8 +15,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <numbers>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace virenast::testing {
@@ -33,12 +36,9 @@ struct Step {
 
 // A scenario's run on the in-memory window, step by step, as a student would watch it.
 struct SheetRun {
-    explicit SheetRun(const TeachingScenario& scenario, const char* massOverride = nullptr)
+    explicit SheetRun(const TeachingScenario& scenario, std::span<const TypedText> more = {})
     {
-        loadWindowDefaults(window);
-        for (const TypedText& typed : scenario.typed) window.type(boxNamed(typed.box), typed.text);
-        if (massOverride) window.type(TextBox::Text4, massOverride);
-        window.moveScrollBar(static_cast<std::int16_t>(scenario.hours));
+        typeScenario(window, scenario, more);
         window.onYield = [this](long) {
             steps.push_back({number(window.caption(Label::tempscourant)), number(window.shownText(TextBox::xsc)),
                              number(window.shownText(TextBox::ysc)), number(window.caption(Label::DC1C)),
@@ -49,16 +49,17 @@ struct SheetRun {
         window.onYield = nullptr;
     }
 
-    static TextBox boxNamed(const char* name)
-    {
-        const form::ControlDescription* control = form::findControl(name);
-        if (!control || !control->logicControl<TextBox>()) throw std::invalid_argument(name);
-        return *control->logicControl<TextBox>();
-    }
-
     static double number(const std::string& text) { return platform::NumberText(",").toNumber(text); }
 
     bool leftTheDrawing() const { return window.messages().size() == 1 && last().years < endYears(); }
+    // Where the body was last drawn, told from the drawing alone: more than the margin of 1000
+    // twips beyond an edge of the drawing area.
+    bool drawnBeyondTheMargin()
+    {
+        const float x = window.point(platform::Line::Line1, platform::LineEnd::X2);
+        const float y = window.point(platform::Line::Line1, platform::LineEnd::Y2);
+        return x > window.frameWidth() + 1000 || x < -1000 || y > window.frameHeight() + 1000 || y < -1000;
+    }
     double endYears() const { return number(window.shownText(TextBox::Text1)); }
     const Step& last() const { return steps.back(); }
 
@@ -106,6 +107,138 @@ constexpr double sunGravitation = 13271244e13;  // m³/s², as typed in G1
 constexpr double metresPerAu = 1.5e11;
 constexpr double secondsPerYear = 31514400;
 
+// Whether a control shows what a sheet quotes: the same text, or, for a quote that ends with
+// "…", a longer text that starts with the quoted digits.
+::testing::AssertionResult showsAsQuoted(const std::string& shown, std::string_view quoted)
+{
+    constexpr std::string_view ellipsis = "…";
+    const bool cut = quoted.ends_with(ellipsis);
+    if (cut) quoted.remove_suffix(ellipsis.size());
+    if (cut ? shown.size() > quoted.size() && shown.starts_with(quoted) : shown == quoted)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the window shows \"" << shown << "\"";
+}
+
+std::string typedYears(const DurationReading& reading)
+{
+    for (const TypedText& typed : reading.typed)
+        if (std::string_view(typed.box) == "Text1") return typed.text;
+    return {};
+}
+
+// The elapsed time at which a reading's run ends, as the window shows it.
+double endOfReading(std::string_view scenario, const char* years)
+{
+    const TypedText typed[] = {{"Text1", years}};
+    const SheetRun run(teachingScenario(scenario), typed);
+    return run.last().years;
+}
+
+// The sheets' own text, as a teacher prints it, line by line without the indent of the lists.
+std::vector<std::string> sheetLines()
+{
+    std::ifstream file(VIRENAST_TEACHING_SHEETS);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) {
+        line.erase(0, std::min(line.find_first_not_of(' '), line.size()));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Every reading at a moment that a sheet asks for, made as the sheet says: the moment typed in
+// "Nombre d'années de calcul", the run to its end, the values read then.
+TEST(TeachingSheets, EveryReadingAtAMomentEndsWithTheValuesTheSheetQuotes)
+{
+    for (const DurationReading& reading : durationReadings()) {
+        SheetRun run(teachingScenario(reading.scenario), reading.typed);
+        const std::string row = sheetRow(reading);
+        ASSERT_FALSE(typedYears(reading).empty()) << row;
+        for (const ShownValue& value : reading.shown)
+            EXPECT_TRUE(showsAsQuoted(shownBy(run.window, value.control), value.shows)) << row << " " << value.control;
+        // "Fin de calcul" alone: no reading is spoilt by an error.
+        ASSERT_EQ(run.window.messages().size(), 1u) << row;
+        EXPECT_EQ(run.window.messages()[0].text, "Fin de calcul") << row;
+        // The sheets' rule: a run that ends before the typed years has lost its body.
+        const double typed = SheetRun::number(typedYears(reading));
+        EXPECT_EQ(run.last().years < typed, run.drawnBeyondTheMargin()) << row;
+        // Otherwise it stops at the first step past them: "Temps courant" is at most a step above.
+        const double step = teachingScenario(reading.scenario).hours * 3600 / secondsPerYear;
+        if (run.last().years >= typed) {
+            EXPECT_LE(run.last().years - step, typed + 1e-12) << row;  // years from seconds round
+        }
+    }
+}
+
+// The values read after "Réinitialiser le graphique": none before it, the quoted ones after.
+TEST(TeachingSheets, StartValuesAppearOnlyAfterAReset)
+{
+    for (const DurationReading& reading : startReadings()) {
+        platform::MemoryPlatform window;
+        typeScenario(window, teachingScenario(reading.scenario));
+        for (const ShownValue& value : reading.shown) EXPECT_EQ(shownBy(window, value.control), "") << value.control;
+        sim::OrbitSimulation(window).resetScene();
+        EXPECT_TRUE(window.messages().empty()) << sheetRow(reading);
+        for (const ShownValue& value : reading.shown)
+            EXPECT_TRUE(showsAsQuoted(shownBy(window, value.control), value.shows))
+                << sheetRow(reading) << " " << value.control;
+    }
+}
+
+// The sheets quote each reading as one row of a table, exactly as the tests make it; and every
+// row that quotes cut digits is a reading that the tests make.
+TEST(TeachingSheets, TheSheetsQuoteTheReadingsThatTheTestsMake)
+{
+    const std::vector<std::string> lines = sheetLines();
+    ASSERT_GT(lines.size(), 100u) << "cannot read " << VIRENAST_TEACHING_SHEETS;
+    std::vector<std::string> rows;
+    for (const std::span<const DurationReading> readings : {durationReadings(), startReadings()})
+        for (const DurationReading& reading : readings) rows.push_back(sheetRow(reading));
+    for (const std::string& row : rows)
+        EXPECT_NE(std::find(lines.begin(), lines.end(), row), lines.end()) << "the sheets lack the row " << row;
+    for (const std::string& line : lines)
+        if (line.starts_with("|") && line.find("…") != std::string::npos) {
+            EXPECT_NE(std::find(rows.begin(), rows.end(), line), rows.end()) << "no test makes the reading " << line;
+        }
+}
+
+// The numbers as a French class writes them, digits grouped by three: the very same runs.
+TEST(TeachingSheets, DigitsGroupedByThreeGiveTheSameRuns)
+{
+    for (const char* id : {"orbite-circulaire", "huit"}) {
+        const TeachingScenario& scenario = teachingScenario(id);
+        std::vector<TypedText> grouped;
+        for (const TypedText& typed : scenario.typed) {
+            const std::string_view text = typed.text;
+            if (text == "13271244") grouped.push_back({typed.box, "13 271 244"});
+            if (text == "31354") grouped.push_back({typed.box, "31 354"});
+            if (text == "3317811") grouped.push_back({typed.box, "3\u00a0317\u00a0811"});
+            if (text == "14000") grouped.push_back({typed.box, "14\u202f000"});
+            if (text == "-24249") grouped.push_back({typed.box, "-24 249"});
+        }
+        grouped.push_back({"Text1", "0,2"});
+        const TypedText plainTexts[] = {{"Text1", "0,2"}};
+        const SheetRun plain(scenario, plainTexts);
+        const SheetRun typedGrouped(scenario, grouped);
+        ASSERT_GE(grouped.size(), 3u) << id;
+        EXPECT_EQ(typedGrouped.window.messages().size(), 1u) << id;  // "Fin de calcul", no "Erreur"
+        EXPECT_EQ(typedGrouped.shownPath, plain.shownPath) << id;
+        EXPECT_EQ(typedGrouped.window.caption(Label::AC1C), plain.window.caption(Label::AC1C)) << id;
+    }
+}
+
+// Each picture is taken while its run still goes: a moment past the end would never come.
+TEST(TeachingSheets, EveryPictureMomentFallsWithinItsRun)
+{
+    for (const TeachingScenario& scenario : teachingScenarios()) {
+        const SheetRun run(scenario);
+        EXPECT_LT(scenario.pictureAtYears, run.last().years) << scenario.id;
+        if (scenario.comparedWith) {
+            EXPECT_NO_THROW(teachingScenario(scenario.comparedWith)) << scenario.id;
+        }
+    }
+}
+
 // Sheet 1: the default scene. The start speed beats the escape speed of the pair of bodies.
 TEST(TeachingSheets, TheDefaultBodyEscapesBecauseItIsFasterThanTheEscapeSpeed)
 {
@@ -137,12 +270,16 @@ TEST(TeachingSheets, TheCircularOrbitKeepsItsRadiusAndTakesTheComputedPeriod)
 
     const SheetRun run(teachingScenario("orbite-circulaire"));
     EXPECT_FALSE(run.leftTheDrawing());
+    EXPECT_EQ(run.steps.size(), 8755u);  // a year of one-hour steps, as the reminders say
     EXPECT_GE(run.minimum(&Step::d1), 0.9);
     EXPECT_LE(run.maximum(&Step::d1), 0.905);
     const std::vector<double> returns = run.returnsTo(1.9, 1.0);
     ASSERT_EQ(returns.size(), 1u);
     EXPECT_NEAR(returns[0], 0.862, 0.0005);
     EXPECT_LT(std::fabs(returns[0] - period) / period, 0.005);
+    // The runs of 0,858 and 0,862 years that the sheet has typed end on either side of it.
+    EXPECT_LT(endOfReading("orbite-circulaire", "0,858"), returns[0]);
+    EXPECT_GE(endOfReading("orbite-circulaire", "0,862"), returns[0]);
 }
 
 // Sheet 3: an ellipse. Fastest near the sun (less time on the near side), and Kepler's third law.
@@ -170,6 +307,18 @@ TEST(TeachingSheets, TheEllipseIsQuickNearTheSunAndFollowsKeplersThirdLaw)
     const double nearHalf = crossings[1] - crossings[0];
     EXPECT_NEAR(nearHalf, 0.148, 0.0005);
     EXPECT_NEAR(period - nearHalf, 0.396, 0.0005);
+
+    // The durations that the sheet has typed bracket each moment it asks for.
+    EXPECT_LT(endOfReading("orbite-elliptique", "0,192"), crossings[0]);
+    EXPECT_GE(endOfReading("orbite-elliptique", "0,196"), crossings[0]);
+    EXPECT_LT(endOfReading("orbite-elliptique", "0,340"), crossings[1]);
+    EXPECT_GE(endOfReading("orbite-elliptique", "0,344"), crossings[1]);
+    EXPECT_LT(endOfReading("orbite-elliptique", "0,540"), period);
+    EXPECT_GE(endOfReading("orbite-elliptique", "0,544"), period);
+    const auto nearestStep = std::min_element(run.steps.begin(), run.steps.end(),
+                                              [](const Step& a, const Step& b) { return a.d1 < b.d1; });
+    EXPECT_LT(endOfReading("orbite-elliptique", "0,260"), nearestStep->years);
+    EXPECT_GT(endOfReading("orbite-elliptique", "0,280"), nearestStep->years);
 }
 
 // Sheet 4: the same circular orbit at one hour and at a day per step: the drift is the scheme's.
@@ -188,6 +337,8 @@ TEST(TeachingSheets, ALongerTimeStepMakesTheOrbitDriftOutward)
     const std::vector<double> dailyReturns = daily.returnsTo(1.9, 1.0);
     ASSERT_GE(dailyReturns.size(), 1u);
     EXPECT_NEAR(dailyReturns[0], 0.943, 0.0005);
+    EXPECT_LT(endOfReading("pas-de-temps-24h", "0,940"), dailyReturns[0]);
+    EXPECT_GE(endOfReading("pas-de-temps-24h", "0,945"), dailyReturns[0]);
 }
 
 // Sheet 5: the mass of the moving body changes the forces shown, not the path.
@@ -206,7 +357,7 @@ TEST(TeachingSheets, TheMassChangesTheForcesButNotThePath)
                            std::fabs(heavy.steps[i].y - light.steps[i].y)});
     }
     EXPECT_GT(firstDifference, 3000u);  // the first 3000 steps show the same 15 digits
-    EXPECT_LT(widest, 1e-13);           // and never more than 1e-13 AU (15 m) apart in a year
+    EXPECT_LT(widest, 1e-13);           // and never more than 1e-13 AU (1.5 cm) apart in a year
     EXPECT_GT(widest, 0);               // rounding alone tells them apart
 }
 
@@ -223,6 +374,11 @@ TEST(TeachingSheets, BetweenTwoEqualBodiesTheBodyDrawsAFigureOfEight)
     for (std::size_t i = 1; i < run.steps.size(); ++i)
         passages += (run.steps[i - 1].x - 1.9) * (run.steps[i].x - 1.9) < 0;
     EXPECT_EQ(passages, 4);  // two eights
+    // The first passage lies between the runs of 0,410 and 0,420 years that the sheet has typed.
+    const auto firstPassage = std::find_if(run.steps.begin() + 1, run.steps.end(), [](const Step& s) { return s.x < 1.9; });
+    ASSERT_NE(firstPassage, run.steps.end());
+    EXPECT_LT(endOfReading("huit", "0,410"), firstPassage->years);
+    EXPECT_GE(endOfReading("huit", "0,420"), firstPassage->years);
     // It goes round body 2 (on the right) first: it is nearest to it a quarter of a turn in.
     const auto quarter = std::find_if(run.steps.begin(), run.steps.end(), [](const Step& s) { return s.years > 0.2; });
     ASSERT_NE(quarter, run.steps.end());

@@ -25,9 +25,11 @@ private:
 //
 // Text to number: surrounding blanks, an optional sign, digits with at most one decimal
 // separator, an optional exponent (e or E, optional sign, digits). The locale's separator is
-// accepted, and the comma and the dot under any locale. No group separators. Anything else,
-// and a value that overflows a double, raises an Error; an underflow gives the tiny or zero
-// value.
+// accepted, and the comma and the dot under any locale. Where the locale's separator is the
+// comma, the digits before it may be grouped by three with a space, a no-break space or a
+// narrow no-break space ("31 354", "13 271 244"); under any other locale there are no group
+// separators. Anything else, and a value that overflows a double, raises an Error; an
+// underflow gives the tiny or zero value.
 //
 // Number to text: the general form with up to 15 significant digits (like C's "%.15G"), the
 // locale's decimal separator, no group separator, exponent form for very large or very small
