@@ -16,7 +16,6 @@
 #include "platform/platform_error.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -26,6 +25,9 @@
 #include <string_view>
 
 namespace {
+
+// Whether two doubles have the same bits (std::bit_cast, which Emscripten 3.1.6's libc++ lacks).
+bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 using virenast::platform::Error;
 using virenast::platform::NumberText;
@@ -92,7 +94,7 @@ void check(const NumberText& numbers, std::string_view text)
     } catch (const Error&) {
         fail("grouped digits read, but not without their separators", text);
     }
-    if (std::bit_cast<std::uint64_t>(ungrouped) != std::bit_cast<std::uint64_t>(value))
+    if (!sameBits(ungrouped, value))
         fail("grouping the digits changes the value", text);
 }
 
@@ -124,7 +126,7 @@ void checkGroupedWriting(const NumberText& comma, const NumberText& dot, double 
         fail("a number written with grouped digits does not read back", grouped);
     }
     const double ungrouped = comma.toNumber(comma.toText(value).view());
-    if (std::bit_cast<std::uint64_t>(readBack) != std::bit_cast<std::uint64_t>(ungrouped))
+    if (!sameBits(readBack, ungrouped))
         fail("a number written with grouped digits reads back another value", grouped);
     if (grouped.find_first_of(" \xc2\xe2") == std::string::npos) return;  // too short to group
     try {

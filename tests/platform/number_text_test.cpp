@@ -61,6 +61,14 @@ INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberRejects,
                                            "\u0661\u0662",  // digits of another script
                                            "1\n2", "\x01" "1", "12abc", "1d3", "Infinity"));
 
+// The bits of a double, as std::bit_cast gives them (which Emscripten 3.1.6's libc++ lacks).
+std::uint64_t bitsOf(double value)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 // Digits grouped by three, as French typing and French number formats write them: accepted
 // where the decimal separator is the comma, and under no other locale.
 class GroupedDigitsUnderAComma : public ::testing::TestWithParam<Accepted> {};
@@ -68,7 +76,7 @@ class GroupedDigitsUnderAComma : public ::testing::TestWithParam<Accepted> {};
 TEST_P(GroupedDigitsUnderAComma, ReadTheirValueAndNothingElsewhere)
 {
     const double value = NumberText(",").toNumber(GetParam().text);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(GetParam().value))
+    EXPECT_EQ(bitsOf(value), bitsOf(GetParam().value))
         << '"' << GetParam().text << '"';
     for (const char* separator : {".", "\u066b"}) {
         EXPECT_THROW(NumberText(separator).toNumber(GetParam().text), Error)
@@ -121,14 +129,6 @@ struct AtTheEdge {
     std::uint64_t bits;  // 0 here with `overflow` set means an error is expected
     bool overflow = false;
 };
-
-// The bits of a double, as std::bit_cast gives them (which Emscripten 3.1.6's libc++ lacks).
-std::uint64_t bitsOf(double value)
-{
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
 
 class TextToNumberAtTheRangeEnds : public ::testing::TestWithParam<AtTheEdge> {};
 
