@@ -12,6 +12,20 @@ import {
 } from './window_page.mjs';
 
 const drawn = ['corps', 'corps1', 'corps2', 'Line1', 'Line2'];
+// A run long enough to click into in any browser: a body held by the two bodies for 30 years,
+// some 263 000 steps.
+const longRun = { vx: '1000', Text1: '30' };
+const longRunTyped = Object.entries(longRun).map(([box, text]) => `${box}=${text}`);
+
+async function typeLongRun(page) {
+  for (const [box, text] of Object.entries(longRun)) await typeInto(page, box, text);
+}
+
+async function runUntilYears(page, years) {
+  await page.click('#Command2');
+  await page.waitForFunction((years) =>
+    Number(document.getElementById('tempscourant').dataset.value.replace(',', '.')) > years, {}, years);
+}
 const errorText = 'Vérfier que les valeurs tapées sont correctes et quelles ne superposent pas différents corps.';
 
 async function withWindow(options, body) {
@@ -20,6 +34,7 @@ async function withWindow(options, body) {
     await body(window.page, window);
     assert.deepEqual(window.refused, [], 'no request leaves the page');
     assert.deepEqual(window.errors, [], 'no script error');
+    if (!window.closed) assert.equal(await window.page.$('dialog[open]'), null, 'no box left open');
   } finally {
     await window.close();
   }
@@ -98,37 +113,52 @@ describe(`the window in ${browserName}`, () => {
     }));
 
   test('Pause holds a run, and the run ends as if it had never paused', () => withWindow({}, async (page) => {
-    await typeInto(page, 'Text1', '1');
-    await page.click('#Command2');
-    await page.waitForFunction(() => Number(document.getElementById('tempscourant').dataset.value.replace(',', '.')) > 0.2);
+    await typeLongRun(page);
+    await runUntilYears(page, 1);
     await page.click('#Command3');
     assert.deepEqual(await nextBox(page), {
       title: 'Pause', text: 'Pause', style: 64, buttons: ['OK'], role: 'alertdialog',
     });
     const held = await shownTexts(page);
+    const heldTwips = await shownTwips(page, drawn);
     await new Promise((resolve) => setTimeout(resolve, 700));
     assert.deepEqual(await shownTexts(page), held, 'nothing moves while the box is open');
-    assert.ok(years(held.tempscourant) < 1);
+    assert.deepEqual(await shownTwips(page, drawn), heldTwips);
+    assert.ok(years(held.tempscourant) < 30);
     await closeBox(page, 'Enter');
     const box = await nextBox(page);
     assert.equal(box.text, 'Fin de calcul');
-    expectSameEnd(await shownTexts(page), await shownTwips(page, drawn), memoryRun('Text1=1'));
+    expectSameEnd(await shownTexts(page), await shownTwips(page, drawn), memoryRun(...longRunTyped));
+    await closeBox(page);
   }));
 
   test('a reset and a complete nested run inside a run leave the run to its own end', () =>
     withWindow({}, async (page) => {
-      // Two default runs, one inside the other: long enough to click into in any browser.
-      await page.click('#Command2');
-      await page.waitForFunction(() => Number(document.getElementById('tempscourant').dataset.value.replace(',', '.')) > 0.2);
-      await page.click('#Command1');
+      await typeLongRun(page);
+      await runUntilYears(page, 1);
+      await page.click('#Command1');  // resets the drawing, which the run's next step redraws
       await page.click('#Command2');  // a whole run of its own, nested in the first
-      const memory = memoryRun();
+      const memory = memoryRun(...longRunTyped);
       assert.equal((await nextBox(page)).text, 'Fin de calcul');
       assert.equal((await shownTexts(page)).tempscourant, memory.texts.tempscourant);
       await closeBox(page);
       assert.equal((await nextBox(page)).text, 'Fin de calcul');
       expectSameEnd(await shownTexts(page), await shownTwips(page, drawn), memory);
+      await closeBox(page);
     }));
+
+  test('closing the page during a run ends it at once, without asking', () => withWindow({}, async (page, window) => {
+    await typeLongRun(page);
+    await runUntilYears(page, 1);
+    let asked = false;
+    page.on('dialog', async (dialog) => { asked = true; await dialog.dismiss(); });
+    const closed = new Promise((resolve) => page.once('close', resolve));
+    await page.close({ runBeforeUnload: true });
+    await closed;
+    assert.equal(page.isClosed(), true);
+    assert.equal(asked, false);
+    window.closed = true;
+  }));
 
   test('thirty runs nested in one another unwind, each to its own end', () => withWindow({}, async (page) => {
     await typeInto(page, 'Text1', '0,1');
