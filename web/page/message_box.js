@@ -14,22 +14,26 @@ const ICONS = {
 
 let boxCount = 0;
 
+// Just below the drawing, over the buttons' column; or as low as the page allows there.
 function placeBox(dialog, keepClear, column) {
   const box = dialog.getBoundingClientRect();
-  const below = keepClear[0].getBoundingClientRect();
   const columnBox = column.getBoundingClientRect();
   const left = columnBox.left + columnBox.width / 2 - box.width / 2;
-  const top = below.bottom + 4;
-  const wanted = { left, top, right: left + box.width, bottom: top + box.height };
-  const overlaps = (element) => {
-    const other = element.getBoundingClientRect();
-    return !(wanted.right <= other.left || wanted.left >= other.right || wanted.bottom <= other.top || wanted.top >= other.bottom);
+  const clear = (top) => {
+    const wanted = { left, top, right: left + box.width, bottom: top + box.height };
+    const overlaps = (element) => {
+      const other = element.getBoundingClientRect();
+      return !(wanted.right <= other.left || wanted.left >= other.right || wanted.bottom <= other.top
+        || wanted.top >= other.bottom);
+    };
+    return wanted.left >= 0 && wanted.top >= 0 && wanted.right <= innerWidth && wanted.bottom <= innerHeight
+      && !keepClear.some(overlaps);
   };
-  const fits = wanted.left >= 0 && wanted.top >= 0 && wanted.right <= innerWidth && wanted.bottom <= innerHeight;
-  if (!fits || keepClear.some(overlaps)) return;  // the browser's place: the middle of the page
+  const top = [keepClear[0].getBoundingClientRect().bottom + 4, innerHeight - box.height].find(clear);
+  if (top === undefined) return;  // the browser's place: the middle of the page
   dialog.style.margin = '0';
-  dialog.style.left = `${wanted.left}px`;
-  dialog.style.top = `${wanted.top}px`;
+  dialog.style.left = `${left}px`;
+  dialog.style.top = `${top}px`;
 }
 
 function showMessageBox(text, title, style, placement) {
