@@ -12,7 +12,9 @@ namespace virenast::app {
 namespace {
 
 constexpr int marginAroundTheLine = 8;  // pixels a title bar adds to its font's line height
-constexpr int titleBarsBesideTheTitle = 5;
+// Window managers centre the title on the whole bar: each side of it must hold up to three
+// buttons (minimise, maximise, close) with their margins, about three and a half bars.
+constexpr int titleBarsBesideTheTitle = 7;
 
 // No title bar is lower than a line of text with its margin: a frame thinner than that is no
 // window manager's (the window is not framed yet, or has a bare border).

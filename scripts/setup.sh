@@ -18,6 +18,7 @@ packages=(
   man-db reuse            # checks of the manual pages and of every file's licence
   at-spi2-core python3-pyatspi dbus  # a screen reader's view of the window, read in the tests
   openbox xdotool x11-utils         # a window manager, to see the window placed with its frame
+  python3-pil imagemagick fontconfig fonts-dejavu-core  # a box title measured apart from openbox, and seen
   "$@"
 )
 

@@ -39,19 +39,19 @@ TEST(BoxTitle, TheTitleFontIsBoldAQuarterLargerThanTheDesktopsAndFillsThreeQuart
     }
 }
 
-TEST(BoxTitle, TheWidthHoldsTheTitleInTheBoldFontAndFiveTitleBars)
+TEST(BoxTitle, TheWidthHoldsTheTitleInTheBoldFontAndSevenTitleBars)
 {
     const QFont desktop = desktopFont(12);
     for (const QString& title : {QStringLiteral("Pause"), QStringLiteral("Information"), QStringLiteral("A propos")}) {
         const int titleWidth = QFontMetrics(generousTitleFont(desktop, 30)).horizontalAdvance(title);
-        EXPECT_EQ(widthForTitle(title, desktop, 30), titleWidth + 5 * 30) << qPrintable(title);
+        EXPECT_EQ(widthForTitle(title, desktop, 30), titleWidth + 7 * 30) << qPrintable(title);
         // Wider than the same text in the desktop's own font, plus the buttons.
         EXPECT_GT(widthForTitle(title, desktop, 30), QFontMetrics(desktop).horizontalAdvance(title) + 4 * 30);
     }
-    EXPECT_EQ(widthForTitle(QString(), desktop, 30), 5 * 30);  // an empty title still has its buttons
+    EXPECT_EQ(widthForTitle(QString(), desktop, 30), 7 * 30);  // an empty title still has its buttons
     // A frame thinner than a line of text leaves room for buttons a line high all the same.
     const int line = QFontMetrics(desktop).height() + 8;
-    EXPECT_EQ(widthForTitle(QString(), desktop, 2), 5 * line);
+    EXPECT_EQ(widthForTitle(QString(), desktop, 2), 7 * line);
 }
 
 TEST(BoxTitle, ATallerTitleBarOrALongerTitleNeedsAWiderBox)

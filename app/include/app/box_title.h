@@ -19,9 +19,10 @@ namespace virenast::app {
 // for it while no window manager has framed the window.
 QFont generousTitleFont(const QFont& desktopFont, int titleBar);
 
-// The width of a box that shows `title` whole: the title in the generous font, and five title
-// bars' height for the icon, up to three buttons (some window managers give a dialog a
-// minimise and a maximise button as well as its close button) and the margins between them.
+// The width of a box that shows `title` whole: the title in the generous font, and seven title
+// bars' height beside it. The title is centred on its bar, so each side must hold the wider
+// of the two groups beside it: up to three buttons (some window managers give a dialog a
+// minimise and a maximise button as well as its close button) with their margins.
 int widthForTitle(const QString& title, const QFont& desktopFont, int titleBar);
 
 }  // namespace virenast::app
