@@ -11,6 +11,7 @@
 #include "keyboard_controls.h"
 #include "qt_window_platform.h"
 #include "rocket_icon.h"
+#include "show_reminder.h"
 #include "sim/orbit_simulation.h"
 #include "window_placement.h"
 
@@ -203,6 +204,7 @@ Form1::Form1(const QLocale& locale)
     resize(pixels(form::clientWidth), pixels(form::clientHeight) + menuBar()->sizeHint().height());
     centreOnScreen(*this);
     new FramedCentring(*this);
+    new ShowReminder(*this);
 
     platform_ = std::make_unique<QtWindowPlatform>(*this, logic, locale);
     platform_->setMessageBoxPlacement([this, buttonColumn, keepClear](QWidget& box) {

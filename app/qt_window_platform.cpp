@@ -3,14 +3,18 @@
 
 #include "qt_window_platform.h"
 
+#include "app/box_title.h"
 #include "drawing_area.h"
 #include "form/form1_description.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,23 +30,58 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A message box that takes its place once its size is known, before it appears on screen.
+// A message box as the desktop shows one: a dialog with a title bar and a close button only,
+// modal to the application, wide enough for the window manager to write its whole title, and
+// in its place once its size is known, before it appears on screen.
 class PlacedMessageBox : public QMessageBox {
 public:
-    PlacedMessageBox(Icon icon, const QString& title, const QString& text, QWidget* parent,
+    PlacedMessageBox(Icon icon, const QString& title, const QString& text, QWidget& window,
                      const QtWindowPlatform::MessageBoxPlacement& place)
-        : QMessageBox(icon, title, text, QMessageBox::Ok, parent), place_(place)
+        : QMessageBox(icon, title, text, QMessageBox::Ok, &window),
+          titleWidth_(widthForTitle(title, QGuiApplication::font(), titleBarHeight(window))),
+          place_(place)
     {
+        // Setting the modality sets the window flags afresh: the flags come after it.
+        setWindowModality(Qt::ApplicationModal);
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     }
 
 protected:
+    bool event(QEvent* event) override
+    {
+        const bool handled = QMessageBox::event(event);
+        // The box fits itself to its text again on every layout request, reckoning the title
+        // in a small font: widen it once more.
+        if (event->type() == QEvent::LayoutRequest) keepTitleWidth();
+        return handled;
+    }
+
+    void changeEvent(QEvent* event) override
+    {
+        QMessageBox::changeEvent(event);
+        // Some window managers offer to minimise any dialog, and take the main window down with
+        // it: with no task bar (a kiosk session), nothing would bring them back. A message box
+        // is never minimised: show it again at once.
+        if (event->type() == QEvent::WindowStateChange && isMinimized())
+            QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMinimized); });
+    }
+
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event);  // sizes the box
+        keepTitleWidth();
         if (place_) place_(*this);
     }
 
 private:
+    static int titleBarHeight(const QWidget& window) { return window.geometry().top() - window.frameGeometry().top(); }
+
+    void keepTitleWidth()
+    {
+        if (width() < titleWidth_) setFixedSize(titleWidth_, height());
+    }
+
+    int titleWidth_;
     const QtWindowPlatform::MessageBoxPlacement& place_;
 };
 
@@ -142,8 +181,7 @@ void QtWindowPlatform::messageBox(std::string_view text, std::string_view title,
 {
     const QMessageBox::Icon icon =
         style == platform::MessageStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
-    PlacedMessageBox box(icon, fromUtf8(title), fromUtf8(text), &window_, placeMessageBox_);
-    box.setWindowModality(Qt::ApplicationModal);
+    PlacedMessageBox box(icon, fromUtf8(title), fromUtf8(text), window_, placeMessageBox_);
     box.exec();
 }
 

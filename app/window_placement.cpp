@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace virenast::app {
 namespace {
@@ -43,8 +44,13 @@ bool FramedCentring::eventFilter(QObject* watched, QEvent* event)
 void FramedCentring::recentreOnceFramed()
 {
     if (framed_ || !window_.isVisible()) return;
-    if (window_.frameGeometry().size() == window_.geometry().size()) {
-        if (++waits_ < 50) QTimer::singleShot(20, this, [this] { recentreOnceFramed(); });
+    // The first second counts from when the window is on screen: a window manager may show it
+    // late (see ShowReminder), and frames it only then.
+    const QWindow* handle = window_.windowHandle();
+    const bool onScreen = handle && handle->isExposed();
+    if (!onScreen || window_.frameGeometry().size() == window_.geometry().size()) {
+        ++(onScreen ? waits_ : unshownWaits_);
+        if (waits_ < 50 && unshownWaits_ < 500) QTimer::singleShot(20, this, [this] { recentreOnceFramed(); });
         return;
     }
     framed_ = true;

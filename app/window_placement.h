@@ -16,7 +16,8 @@ void centreOnScreen(QWidget& window);
 
 // Centres the window once more when the window manager has framed it: a window's position is
 // that of its frame (title bar, borders), known only a moment after the window appears. Looks
-// for the frame during the window's first second on screen, then stops.
+// for the frame during the window's first second on screen (waiting up to ten seconds for it to
+// come on screen), then stops.
 class FramedCentring : public QObject {
 public:
     explicit FramedCentring(QWidget& window);
@@ -30,6 +31,7 @@ private:
     QWidget& window_;
     bool framed_ = false;
     int waits_ = 0;
+    int unshownWaits_ = 0;
 };
 
 // Moves a message box, sized and about to appear, next to the window where it hides neither

@@ -20,6 +20,7 @@ packages=(
   at-spi2-core python3-pyatspi dbus  # a screen reader's view of the window, read in the tests
   openbox xdotool x11-utils         # a window manager, to see the window placed with its frame
   imagemagick                       # screenshots of the window, for the pictures and the class trials
+  python3-pil fontconfig fonts-dejavu-core  # a box title measured apart from openbox
   "$@"
 )
 

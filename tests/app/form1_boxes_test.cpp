@@ -3,10 +3,13 @@
 
 // Where the window and its message boxes stand on the screen: the window centred with its
 // frame, and every box clear of the drawing and of the current values.
+#include "app/box_title.h"
 #include "form/form1_description.h"
 #include "form1_test_support.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
@@ -90,6 +93,65 @@ TEST_F(Form1Boxes, TheBoxesStayModalToTheApplication)
     };
     button(window, "Command3")->click();
     EXPECT_FALSE(seen.empty());
+}
+
+// Each box as the desktop shows a message box: a dialog with a title and a close button only,
+// wide enough for its whole title in a window manager's title font, even after it fits itself
+// to its text again.
+TEST_F(Form1Boxes, EveryBoxIsADialogWithOnlyACloseButtonAndRoomForItsTitle)
+{
+    struct Look {
+        QString title;
+        Qt::WindowFlags flags;
+        int width, widthAfterRelayout;
+    };
+    std::vector<Look> looks;
+    boxes.whileOpen = [&](QMessageBox& box, qint64 openFor) {
+        if (openFor != 0) return;
+        const int width = box.width();
+        QEvent relayout(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(&box, &relayout);
+        looks.push_back({box.windowTitle(), box.windowFlags(), width, box.width()});
+    };
+    button(window, "Command3")->click();
+    window.findChild<QAction*>("apropos")->trigger();
+    typeInto(window, "Text1", "abc");
+    button(window, "Command2")->click();  // "Erreur", then "Fin de calcul"
+    ASSERT_EQ(looks.size(), 4u);
+    const int titleBar = window.geometry().top() - window.frameGeometry().top();
+    for (const Look& look : looks) {
+        SCOPED_TRACE(look.title.toStdString());
+        EXPECT_EQ(look.flags & Qt::WindowType_Mask, Qt::Dialog);
+        EXPECT_TRUE(look.flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(look.flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        const int needed = app::widthForTitle(look.title, QGuiApplication::font(), titleBar);
+        EXPECT_GE(look.width, needed);
+        EXPECT_GE(look.widthAfterRelayout, needed);
+    }
+    EXPECT_EQ(looks[0].title, "Pause");
+    EXPECT_EQ(looks[3].title, "Information");
+}
+
+// A window manager may offer to minimise a dialog all the same: the box comes straight back,
+// still modal.
+TEST_F(Form1Boxes, AMinimisedBoxComesStraightBack)
+{
+    boxes.holdTitle = "Pause";
+    boxes.holdMilliseconds = 300;
+    bool minimisedOnce = false;
+    bool lastSeenMinimised = true;
+    boxes.whileOpen = [&](QMessageBox& box, qint64 openFor) {
+        if (openFor == 0) {
+            box.setWindowState(Qt::WindowMinimized);
+            minimisedOnce = box.isMinimized();
+            return;
+        }
+        lastSeenMinimised = box.isMinimized();
+        EXPECT_EQ(QApplication::activeModalWidget(), &box);
+    };
+    button(window, "Command3")->click();
+    EXPECT_TRUE(minimisedOnce);
+    EXPECT_FALSE(lastSeenMinimised);
 }
 
 TEST(Form1Placement, TheWindowOpensCentredWithItsFrame)
