@@ -81,14 +81,14 @@ xvfb-run -a -s "-noreset -dpi 96 -screen 0 1280x1024x24" bash -c '
       fail "it asks for a minimise or maximise function, or for no close"
     (( (decorations & 1) == 0 && (decorations & 96) == 0 && (decorations & 8) != 0 )) ||
       fail "it asks for a minimise or maximise button, or for no title bar"
-    # Openbox may paint the title a moment after the frame: look again for a few seconds (a cut
-    # title stays cut).
+    # Openbox may paint the title a moment after the frame, later still on a busy machine: look
+    # again for some seconds (a cut title stays cut).
     local seen=
-    for _ in $(seq 10); do
+    for _ in $(seq 20); do
       import -window root "$work/screen.png"
       seen=$("$here/box_title_fits.py" "$box" "$title" "$font_file" 16 "$work/screen.png") && break
       seen=
-      sleep 0.3
+      sleep 0.4
     done
     if [ -n "$seen" ]; then
       echo "$seen"
