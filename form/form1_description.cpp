@@ -260,8 +260,7 @@ constexpr std::size_t rowOfKind(ControlKind kind)
 }
 
 constexpr std::size_t frameRow = rowOfKind(ControlKind::Frame);
-constexpr std::size_t menuItemRow = rowOfKind(ControlKind::MenuItem);
-static_assert(frameRow < controls.size() && menuItemRow < controls.size());
+static_assert(frameRow < controls.size());
 
 }  // namespace
 
@@ -280,6 +279,5 @@ const ControlDescription& controlOf(Shape shape) { return controls[shapeRows[pla
 const ControlDescription& controlOf(Line line) { return controls[lineRows[platform::indexOf(line)]]; }
 
 const ControlDescription& drawingArea() { return controls[frameRow]; }
-const ControlDescription& menuItem() { return controls[menuItemRow]; }
 
 }  // namespace virenast::form

@@ -116,7 +116,6 @@ const ControlDescription& controlOf(platform::Shape shape);
 const ControlDescription& controlOf(platform::Line line);
 
 const ControlDescription& drawingArea();
-const ControlDescription& menuItem();
 
 inline const char* nameOf(auto control) { return controlOf(control).name; }
 
