@@ -12,6 +12,8 @@ using platform::Line;
 using platform::LineEnd;
 using platform::Shape;
 using platform::TextBox;
+using platform::massBox;
+using platform::yearsBox;
 
 namespace {
 
@@ -57,7 +59,7 @@ void OrbitSimulation::runCalculation()
 
         for (;;) {
             // The run goes on while the elapsed time has not passed the typed number of years.
-            const Real endTime = boxValue(window_, TextBox::Text1) * daysPerYear * 24 * 3600;
+            const Real endTime = boxValue(window_, yearsBox) * daysPerYear * 24 * 3600;
             if (Real(static_cast<double>(elapsed)) > endTime) break;
 
             timeStep_ = window_.scrollValue() * secondsPerHour;
@@ -82,8 +84,8 @@ void OrbitSimulation::runCalculation()
             const Real f2x = f2 * metresFromAu(dx2) / d2;
             const Real f2y = f2 * metresFromAu(dy2) / d2;
             // The mass cancels in value, but the division is made: a mass of 0 fails here.
-            const Real ax = (f1x + f2x) / boxValue(window_, TextBox::Text4);
-            const Real ay = (f1y + f2y) / boxValue(window_, TextBox::Text4);
+            const Real ax = (f1x + f2x) / boxValue(window_, massBox);
+            const Real ay = (f1y + f2y) / boxValue(window_, massBox);
 
             // Velocity from the acceleration at the start of the step; position from the mean
             // of the old and new velocity.

@@ -9,6 +9,7 @@ namespace virenast::sim {
 
 using platform::Label;
 using platform::TextBox;
+using platform::massBox;
 
 OrbitSimulation::Attractions OrbitSimulation::showAttractions(Point body1, Point body2, Point moving)
 {
@@ -20,9 +21,9 @@ OrbitSimulation::Attractions OrbitSimulation::showAttractions(Point body1, Point
     d2 = metresFromAu(d2);
 
     const Real g1 = boxValue(window_, TextBox::G1);
-    const Real f1 = attraction(g1, boxValue(window_, TextBox::Text4), d1);
+    const Real f1 = attraction(g1, boxValue(window_, massBox), d1);
     const Real g2 = boxValue(window_, TextBox::G2);
-    const Real f2 = attraction(g2, boxValue(window_, TextBox::Text4), d2);
+    const Real f2 = attraction(g2, boxValue(window_, massBox), d2);
     showNumber(Label::AC1C, f1);
     showNumber(Label::AC2C, f2);
     return {d1, d2, f1, f2};

@@ -23,6 +23,8 @@ namespace {
 using platform::Label;
 using platform::MemoryPlatform;
 using platform::TextBox;
+using platform::massBox;
+using platform::yearsBox;
 
 std::vector<std::string> troublesomeTexts()
 {
@@ -95,7 +97,7 @@ struct Window {
 TEST(BadInput, AtAReset)
 {
     for (TextBox box : {TextBox::ys, TextBox::xs, TextBox::x1, TextBox::y1, TextBox::x2, TextBox::y2, TextBox::G1,
-                        TextBox::G2, TextBox::Text4}) {
+                        TextBox::G2, massBox}) {
         for (const std::string& text : troublesomeTexts()) {
             const std::string context = std::string(form::nameOf(box)) + " = " + printable(text);
             Window w;
@@ -114,11 +116,11 @@ TEST(BadInput, AtAReset)
 TEST(BadInput, AtTheStartOfARun)
 {
     for (TextBox box : {TextBox::vx, TextBox::vy, TextBox::ys, TextBox::xs, TextBox::x1, TextBox::y2, TextBox::G2,
-                        TextBox::Text4, TextBox::Text1}) {
+                        massBox, yearsBox}) {
         for (const std::string& text : troublesomeTexts()) {
             const std::string context = std::string(form::nameOf(box)) + " = " + printable(text);
             Window w;
-            w.window.type(TextBox::Text1, "0,001");
+            w.window.type(yearsBox, "0,001");
             w.window.type(box, text);
             w.simulation.runCalculation();
             const std::vector<std::string> shown = titles(w.window);
@@ -127,7 +129,7 @@ TEST(BadInput, AtTheStartOfARun)
             if (!readsAsNumber(text)) {
                 EXPECT_EQ(shown.end()[-2], "Erreur") << context;
             }
-            if (box != TextBox::Text1) {
+            if (box != yearsBox) {
                 EXPECT_LE(w.window.yieldCount(), 9) << context;
             }
             expectFiniteDisplays(w.window, context);
@@ -137,11 +139,11 @@ TEST(BadInput, AtTheStartOfARun)
 
 TEST(BadInput, TypedInTheMiddleOfARun)
 {
-    for (TextBox box : {TextBox::Text1, TextBox::G1, TextBox::G2, TextBox::Text4}) {
+    for (TextBox box : {yearsBox, TextBox::G1, TextBox::G2, massBox}) {
         for (const std::string& text : troublesomeTexts()) {
             const std::string context = std::string(form::nameOf(box)) + " = " + printable(text);
             Window w;
-            w.window.type(TextBox::Text1, "0,001");
+            w.window.type(yearsBox, "0,001");
             w.window.onYield = [&](long step) {
                 if (step == 2) w.window.type(box, text);
             };

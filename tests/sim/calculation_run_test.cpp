@@ -24,6 +24,8 @@ using platform::MessageStyle;
 using platform::Shape;
 using platform::ShapeGeometry;
 using platform::TextBox;
+using platform::massBox;
+using platform::yearsBox;
 
 constexpr const char* errorTitle = "Erreur";
 constexpr const char* endText = "Fin de calcul";
@@ -61,7 +63,7 @@ struct RunWindow {
     // Runs with the given number of years, recording what the window shows at every yield.
     std::vector<Shown> runRecording(const char* years)
     {
-        window.type(TextBox::Text1, years);
+        window.type(yearsBox, years);
         std::vector<Shown> steps;
         window.onYield = [&](long) { steps.push_back(shown()); };
         simulation.runCalculation();
@@ -139,7 +141,7 @@ TEST_F(CalculationRunTest, TenYearsAtOneHourIs87541StepsWhenTheBodyStaysIn)
     window.type(TextBox::G1, "0");
     window.type(TextBox::G2, "0");
     window.type(TextBox::vx, "0");
-    window.type(TextBox::Text1, "10");
+    window.type(yearsBox, "10");
     simulation.runCalculation();
     EXPECT_EQ(window.yieldCount(), 87541);
     EXPECT_EQ(window.caption(Label::tempscourant), "10,0001142334933");  // 315147600 s
@@ -153,7 +155,7 @@ TEST_F(CalculationRunTest, ElapsedTimeStaysExactBeyondTwoToTheThirtyOneSeconds)
     window.type(TextBox::G1, "0");
     window.type(TextBox::G2, "0");
     window.type(TextBox::vx, "0");
-    window.type(TextBox::Text1, "70");
+    window.type(yearsBox, "70");
     window.moveScrollBar(24);
     simulation.runCalculation();
     EXPECT_EQ(window.yieldCount(), 25533);  // 70 × 364.75 = 25532.5 days: steps at days 0..25532
@@ -176,7 +178,7 @@ TEST_P(BoundsTest, ExactlyAThousandTwipsOutGoesOnFurtherOutStops)
     window.type(TextBox::vx, "0");
     window.type(TextBox::xs, GetParam().xs);
     window.type(TextBox::ys, GetParam().ys);
-    window.type(TextBox::Text1, "0");
+    window.type(yearsBox, "0");
     simulation.resetScene();
     const Shown afterReset = shown();
     window.clearMessages();
@@ -202,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Edges, BoundsTest,
 
 TEST_F(CalculationRunTest, MassOfZeroDrawsAndShowsZeroForcesThenFails)
 {
-    window.type(TextBox::Text4, "0");
+    window.type(massBox, "0");
     window.setText(TextBox::xsc, "old");
     simulation.runCalculation();
     EXPECT_EQ(window.yieldCount(), 0);
@@ -225,7 +227,7 @@ TEST_F(CalculationRunTest, MovingBodyOnAFixedBodyGivesTwoErrorsThenTheEnd)
 
 TEST_F(CalculationRunTest, BadStartValuesAndRunLengthFail)
 {
-    for (TextBox box : {TextBox::vx, TextBox::vy, TextBox::Text1}) {
+    for (TextBox box : {TextBox::vx, TextBox::vy, yearsBox}) {
         restart();
         window.type(box, "vite");
         simulation.runCalculation();
@@ -251,7 +253,7 @@ TEST_F(CalculationRunTest, OverflowEndsOnTheErrorPathWithoutShowingInfinity)
 
 TEST_F(CalculationRunTest, LettersTypedIntoG2MidRunFailAfterTheDistancesBeforeTheForces)
 {
-    window.type(TextBox::Text1, "1");
+    window.type(yearsBox, "1");
     std::vector<Shown> steps;
     window.onYield = [&](long step) {
         steps.push_back(shown());
@@ -267,7 +269,7 @@ TEST_F(CalculationRunTest, LettersTypedIntoG2MidRunFailAfterTheDistancesBeforeTh
 
 TEST_F(CalculationRunTest, ScrollBarMovedMidRunChangesTheNextStep)
 {
-    window.type(TextBox::Text1, "0,0003");  // 9454.32 s
+    window.type(yearsBox, "0,0003");  // 9454.32 s
     window.onYield = [&](long step) {
         if (step == 1) window.moveScrollBar(2);
     };
@@ -280,7 +282,7 @@ TEST_F(CalculationRunTest, ScrollBarMovedMidRunChangesTheNextStep)
 TEST_F(CalculationRunTest, RunLengthTypedMidRunTakesEffectAtTheNextStep)
 {
     window.onYield = [&](long step) {
-        if (step == 5) window.type(TextBox::Text1, "0");
+        if (step == 5) window.type(yearsBox, "0");
     };
     simulation.runCalculation();
     EXPECT_EQ(window.yieldCount(), 5);
@@ -289,12 +291,12 @@ TEST_F(CalculationRunTest, RunLengthTypedMidRunTakesEffectAtTheNextStep)
 
 TEST_F(CalculationRunTest, MassAndGravitationTypedMidRunTakeEffectAtTheNextStep)
 {
-    window.type(TextBox::Text1, "0,0002");
+    window.type(yearsBox, "0,0002");
     std::vector<Shown> steps;
     window.onYield = [&](long step) {
         steps.push_back(shown());
         if (step == 1) {
-            window.type(TextBox::Text4, "2000");
+            window.type(massBox, "2000");
             window.type(TextBox::G2, "0");
         }
     };
@@ -310,7 +312,7 @@ TEST_F(CalculationRunTest, MassAndGravitationTypedMidRunTakeEffectAtTheNextStep)
 TEST_F(CalculationRunTest, StartValuesTypedMidRunChangeNothing)
 {
     const Shown plain = plainRunEnd("0,001");  // 9 steps
-    window.type(TextBox::Text1, "0,001");
+    window.type(yearsBox, "0,001");
     window.onYield = [&](long step) {
         if (step != 2) return;
         for (TextBox box : {TextBox::xs, TextBox::ys, TextBox::vx, TextBox::vy, TextBox::x1, TextBox::y1,
@@ -324,7 +326,7 @@ TEST_F(CalculationRunTest, StartValuesTypedMidRunChangeNothing)
 TEST_F(CalculationRunTest, AResetMidRunMovesTheShapesButNotTheRunsFixedBodies)
 {
     const Shown plain = plainRunEnd("0,001");  // 9 steps
-    window.type(TextBox::Text1, "0,001");
+    window.type(yearsBox, "0,001");
     window.onYield = [&](long step) {
         if (step != 3) return;
         window.type(TextBox::x1, "0,5");
@@ -339,7 +341,7 @@ TEST_F(CalculationRunTest, AResetMidRunMovesTheShapesButNotTheRunsFixedBodies)
 TEST_F(CalculationRunTest, ANestedRunEndsFirstThenTheOuterRunGoesOnFromItsOwnState)
 {
     const Shown plain = plainRunEnd("0,001");  // 9 steps
-    window.type(TextBox::Text1, "0,001");
+    window.type(yearsBox, "0,001");
     bool nested = false;
     std::vector<std::string> titlesAfterNestedRun;
     window.onYield = [&](long step) {
@@ -370,7 +372,7 @@ TEST_F(CalculationRunTest, EndingTheProgramMidRunShowsNoEndReport)
 
 TEST_F(CalculationRunTest, ALabelThatRefusesItsCaptionEndsTheRunOnTheErrorPath)
 {
-    window.type(TextBox::Text1, "1");
+    window.type(yearsBox, "1");
     window.onYield = [&](long step) {
         if (step == 2) window.refusingLabel = Label::tempscourant;
     };

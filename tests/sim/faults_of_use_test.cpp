@@ -17,12 +17,13 @@ namespace {
 using platform::Label;
 using platform::MemoryPlatform;
 using platform::TextBox;
+using platform::yearsBox;
 
 struct Window {
     explicit Window(const char* years)
     {
         testing::loadWindowDefaults(window);
-        window.type(TextBox::Text1, years);
+        window.type(yearsBox, years);
     }
 
     std::string shown() const

@@ -22,6 +22,7 @@ using platform::MessageStyle;
 using platform::Shape;
 using platform::ShapeGeometry;
 using platform::TextBox;
+using platform::massBox;
 
 // Everything the reset may change, to compare the window before and after.
 struct DrawingState {
@@ -157,7 +158,7 @@ TEST_F(SceneResetTest, MovingBodyOnAFixedBodyUpdatesTheDrawingAndDistancesButNoF
 TEST_F(SceneResetTest, ABadForceInputKeepsBothEarlierForces)
 {
     // F1 could be computed when only G2 fails; neither force label changes all the same.
-    for (TextBox box : {TextBox::G1, TextBox::G2, TextBox::Text4}) {
+    for (TextBox box : {TextBox::G1, TextBox::G2, massBox}) {
         SetUp();
         window.clearMessages();
         window.type(box, "lettres");
@@ -196,7 +197,7 @@ TEST_F(SceneResetTest, APositionBeyondTheSingleRangeStopsAtTheFirstShapeItReache
 TEST_F(SceneResetTest, AForceThatOverflowsIsAnError)
 {
     window.type(TextBox::G1, "1e300");
-    window.type(TextBox::Text4, "1e300");
+    window.type(massBox, "1e300");
     simulation.resetScene();
     expectOneErrorBox();
     EXPECT_EQ(window.caption(Label::AC1C), "earlier F1");

@@ -27,6 +27,7 @@ namespace {
 
 using platform::Label;
 using platform::TextBox;
+using platform::yearsBox;
 
 // What the window shows after one step, read as numbers: the elapsed time, the new position,
 // and the distances at the start of the step.
@@ -60,7 +61,7 @@ struct SheetRun {
         const float y = window.point(platform::Line::Line1, platform::LineEnd::Y2);
         return x > window.frameWidth() + 1000 || x < -1000 || y > window.frameHeight() + 1000 || y < -1000;
     }
-    double endYears() const { return number(window.shownText(TextBox::Text1)); }
+    double endYears() const { return number(window.shownText(yearsBox)); }
     const Step& last() const { return steps.back(); }
 
     double minimum(double Step::*field, double untilYears = 1e9) const

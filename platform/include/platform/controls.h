@@ -13,6 +13,9 @@
 namespace virenast::platform {
 
 enum class TextBox : std::uint8_t { G1, G2, x1, y1, x2, y2, xs, ys, Text4, vx, vy, Text1, xsc, ysc };
+// Two boxes keep the window's numbered names; code speaks of them by what they hold.
+inline constexpr TextBox massBox = TextBox::Text4;   // the moving body's mass, kg
+inline constexpr TextBox yearsBox = TextBox::Text1;  // the run's length, years
 enum class Label : std::uint8_t { DC1C, DC2C, AC1C, AC2C, tempscourant };
 enum class Shape : std::uint8_t { corps, corps1, corps2 };
 enum class Line : std::uint8_t { Line1, Line2 };
