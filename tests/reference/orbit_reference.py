@@ -6,6 +6,9 @@ singles emulated through struct, written from the documented operation order and
 the C++ code. It prints the figures that tests/sim/calculation_run_test.cpp expects:
 
     python3 tests/reference/orbit_reference.py [years] [hours] [x1 y1 x2 y2 xs ys vx vy G1 G2 m]
+
+Values typed during a run go through run()'s `typed`: {n: {'mass': 2000.0}} types them at the
+n-th yield, as a test's script does, and `trace` collects what the window shows at each yield.
 """
 import math
 import struct
@@ -29,12 +32,16 @@ def attraction(g, mass, d):
 
 
 def run(years=10.0, hours=1, x1=1.3, y1=1.0, x2=1.8, y2=1.0, xs=1.3, ys=1.5, vx=1900.0, vy=0.0,
-        g1=3500.0, g2=3500.0, mass=1000.0, frame=(15255.0, 8175.0), size=105.0):
+        g1=3500.0, g2=3500.0, mass=1000.0, frame=(15255.0, 8175.0), size=105.0, typed=None, trace=None):
+    # The run length, the time step, both gravitation constants and the mass are read at every
+    # step, so a value typed at a yield counts from the next step on; the rest is read once.
+    now = {'years': years, 'hours': hours, 'g1': g1, 'g2': g2, 'mass': mass}
     x, y, u, v = xs, ys, vx, vy
     t = 0
     steps = 0
     shown = {}
     while True:
+        years, hours, g1, g2, mass = now['years'], now['hours'], now['g1'], now['g2'], now['mass']
         end_time = years * 364.75 * 24 * 3600
         if t > end_time:
             reason = 'time'
@@ -69,6 +76,9 @@ def run(years=10.0, hours=1, x1=1.3, y1=1.0, x2=1.8, y2=1.0, xs=1.3, ys=1.5, vx=
         t += dt
         shown['tempscourant'] = t / 31514400
         steps += 1
+        if trace is not None:
+            trace.append(dict(shown))
+        now.update((typed or {}).get(steps, {}))
     return reason, steps, t, shown
 
 

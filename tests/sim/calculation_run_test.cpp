@@ -309,6 +309,91 @@ TEST_F(CalculationRunTest, MassAndGravitationTypedMidRunTakeEffectAtTheNextStep)
     EXPECT_NE(steps[1].xsc, "1,30009120038012");
 }
 
+// A value typed at the first yield of a run of three steps, and what the next two steps show
+// with it: orbit_reference.run(0.0003, typed={1: {...}}, trace=...).
+struct TypedAtTheFirstYield {
+    const char* name;
+    TextBox box;
+    const char* text;
+    Shown second, third;
+};
+
+void PrintTo(const TypedAtTheFirstYield& typed, std::ostream* out) { *out << typed.name << " = " << typed.text; }
+
+class TypedMidRunTest : public CalculationRunTest, public ::testing::WithParamInterface<TypedAtTheFirstYield> {};
+
+TEST_P(TypedMidRunTest, EveryStepReadsTheGravitationConstantsAndTheMassAgain)
+{
+    window.type(yearsBox, "0,0003");  // 9454.32 s: steps at t = 0, 3600 and 7200 s
+    std::vector<Shown> steps;
+    window.onYield = [&](long step) {
+        steps.push_back(shown());
+        if (step == 1) window.type(GetParam().box, GetParam().text);
+    };
+    simulation.runCalculation();
+    ASSERT_EQ(steps.size(), 3u);
+    EXPECT_EQ(steps[1], GetParam().second);
+    EXPECT_EQ(steps[2], GetParam().third);
+    EXPECT_EQ(titles(), std::vector<std::string>{"Information"});
+}
+
+// The mass scales both forces and divides both accelerations: the body moves as in the run
+// left alone (WorkedFirstAndSecondSteps), whichever mass is typed.
+INSTANTIATE_TEST_SUITE_P(
+    Values, TypedMidRunTest,
+    ::testing::Values(
+        TypedAtTheFirstYield{"G1", TextBox::G1, "7000",
+                             {"1,3000912003801", "1,49999999827585", "0,500000001715533", "0,707074537528045",
+                              "0,012444444359049", "0,00311139486023835", "0,000228466986520448"},
+                             {"1,30013680085509", "1,49999999565022", "0,500000006593356", "0,707042294501015",
+                              "0,0124444441162419", "0,00311167864262819", "0,000342700479780672"}},
+        TypedAtTheFirstYield{"G2", TextBox::G2, "1750",
+                             {"1,3000912003326", "1,49999999859217", "0,500000001715533", "0,707074537528045",
+                              "0,0062222221795245", "0,00155569743011917", "0,000228466986520448"},
+                             {"1,30013680066513", "1,49999999691552", "0,500000006909671", "0,707042294758291",
+                              "0,00622222205024819", "0,00155583932018183", "0,000342700479780672"}},
+        TypedAtTheFirstYield{"ThreeTimesTheMass", massBox, "3000",
+                             {"1,30009120038012", "1,49999999854465", "0,500000001715533", "0,707074537528045",
+                              "0,0186666665385735", "0,00933418458071504", "0,000228466986520448"},
+                             {"1,30013680085522", "1,49999999672542", "0,500000006862156", "0,707042294691085",
+                              "0,0186666661542924", "0,0093350359228656", "0,000342700479780672"}},
+        TypedAtTheFirstYield{"AQuarterOfTheMass", massBox, "250",
+                             {"1,30009120038012", "1,49999999854465", "0,500000001715533", "0,707074537528045",
+                              "0,00155555554488113", "0,000777848715059587", "0,000228466986520448"},
+                             {"1,30013680085522", "1,49999999672542", "0,500000006862156", "0,707042294691085",
+                              "0,0015555555128577", "0,0007779196602388", "0,000342700479780672"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CalculationRunTest, EveryStepMeasuresTheDrawingAreaAndTheBodyAgain)
+{
+    // A body at rest at (1.3, 1.5) AU, that is at (5200, 6000) twips, inside frame1's 15255 × 8175.
+    // Returns how many steps the run took.
+    const auto runAtRest = [&](auto changeAtTheSecondYield) {
+        restart();
+        window.type(TextBox::G1, "0");
+        window.type(TextBox::G2, "0");
+        window.type(TextBox::vx, "0");
+        window.type(yearsBox, "0,001");  // 9 steps
+        long steps = 0;
+        window.onYield = [&](long) {
+            if (++steps == 2) changeAtTheSecondYield();
+        };
+        simulation.runCalculation();
+        EXPECT_EQ(titles(), std::vector<std::string>{"Information"});
+        return steps;
+    };
+
+    // The drawing area shrinks until the body lies beyond its margin: the third step stops.
+    EXPECT_EQ(runAtRest([&] { window.resizeFrame(4199, 8175); }), 2);   // 5200 > 4199 + 1000
+    EXPECT_EQ(runAtRest([&] { window.resizeFrame(15255, 4999); }), 2);  // 6000 > 4999 + 1000
+    EXPECT_EQ(runAtRest([&] { window.resizeFrame(4200, 5000); }), 9);   // exactly on the margins
+
+    // The moving body grows: the next step centres it on its point at its new size.
+    EXPECT_EQ(runAtRest([&] { window.resizeShape(Shape::corps, 205, 305); }), 9);
+    EXPECT_EQ(window.geometry(Shape::corps, ShapeGeometry::Left), 5200 - 102.5f);
+    EXPECT_EQ(window.geometry(Shape::corps, ShapeGeometry::Top), 6000 - 152.5f);
+}
+
 TEST_F(CalculationRunTest, StartValuesTypedMidRunChangeNothing)
 {
     const Shown plain = plainRunEnd("0,001");  // 9 steps
