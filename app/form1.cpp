@@ -7,6 +7,7 @@
 #include "drawing_area.h"
 #include "form/colours.h"
 #include "form/form1_description.h"
+#include "form/start_geometry.h"
 #include "form/window_commands.h"
 #include "keyboard_controls.h"
 #include "qt_window_platform.h"
@@ -171,17 +172,16 @@ Form1::Form1(const QLocale& locale)
             widget = logic.drawingArea;
             break;
         case ControlKind::Circle: {
-            const form::Box& box = control.box();
+            const auto& box = form::startGeometry().shapes[platform::indexOf(*control.logicControl<platform::Shape>())];
             CircleShape* circle = logic.drawingArea->addCircle(
-                QString::fromLatin1(control.name), QRectF(box.left, box.top, box.width, box.height),
-                colourOf(control.colour));
+                QString::fromLatin1(control.name), QRectF(box[0], box[1], box[2], box[3]), colourOf(control.colour));
             keep<platform::Shape>(logic.shapes, control, circle);
             continue;
         }
         case ControlKind::Line: {
-            const form::LineEnds& ends = control.ends();
+            const auto& ends = form::startGeometry().lines[platform::indexOf(*control.logicControl<platform::Line>())];
             LineShape* line = logic.drawingArea->addLine(QString::fromLatin1(control.name),
-                                                         QLineF(ends.x1, ends.y1, ends.x2, ends.y2));
+                                                         QLineF(ends[0], ends[1], ends[2], ends[3]));
             keep<platform::Line>(logic.lines, control, line);
             continue;
         }

@@ -5,6 +5,7 @@
 
 #include "form/colours.h"
 #include "form/form1_description.h"
+#include "form/scroll_keys.h"
 
 #include <array>
 #include <cstdio>
@@ -13,8 +14,14 @@
 namespace virenast::web {
 namespace {
 
+using form::Command;
 using form::ControlDescription;
 using form::ControlKind;
+using form::ScrollAction;
+using form::ScrollKey;
+using platform::LineEnd;
+using platform::MessageStyle;
+using platform::ShapeGeometry;
 
 const char* kindName(ControlKind kind)
 {
@@ -27,6 +34,99 @@ const char* kindName(ControlKind kind)
     case ControlKind::Circle: return "circle";
     case ControlKind::Line: return "line";
     case ControlKind::MenuItem: return "menuItem";
+    }
+    return "";
+}
+
+// The names that the page's scripts use for the program's values: a value that has no name
+// here is a compile error (-Wswitch), and a name that the page uses and this lacks fails the
+// page's check of its names.
+const char* commandName(Command command)
+{
+    switch (command) {
+    case Command::None: return "None";
+    case Command::ResetScene: return "ResetScene";
+    case Command::RunCalculation: return "RunCalculation";
+    case Command::ShowPause: return "ShowPause";
+    case Command::ShowAbout: return "ShowAbout";
+    }
+    return "";
+}
+constexpr std::array allCommands{Command::None, Command::ResetScene, Command::RunCalculation, Command::ShowPause,
+                                 Command::ShowAbout};
+
+const char* messageStyleName(MessageStyle style)
+{
+    switch (style) {
+    case MessageStyle::Critical: return "Critical";
+    case MessageStyle::Information: return "Information";
+    }
+    return "";
+}
+constexpr std::array allMessageStyles{MessageStyle::Critical, MessageStyle::Information};
+
+// The SVG attribute of each of a circle's and a line's values, in the logic's order.
+const char* svgAttribute(ShapeGeometry which)
+{
+    switch (which) {
+    case ShapeGeometry::Left: return "x";
+    case ShapeGeometry::Top: return "y";
+    case ShapeGeometry::Width: return "width";
+    case ShapeGeometry::Height: return "height";
+    }
+    return "";
+}
+constexpr std::array allShapeGeometries{ShapeGeometry::Left, ShapeGeometry::Top, ShapeGeometry::Width,
+                                        ShapeGeometry::Height};
+
+const char* svgAttribute(LineEnd which)
+{
+    switch (which) {
+    case LineEnd::X1: return "x1";
+    case LineEnd::Y1: return "y1";
+    case LineEnd::X2: return "x2";
+    case LineEnd::Y2: return "y2";
+    }
+    return "";
+}
+constexpr std::array allLineEnds{LineEnd::X1, LineEnd::Y1, LineEnd::X2, LineEnd::Y2};
+
+// The page finds each attribute at the index that the logic gives the value.
+template <typename Values>
+constexpr bool inTheLogicsOrder(const Values& values)
+{
+    for (std::size_t index = 0; index < values.size(); ++index)
+        if (platform::indexOf(values[index]) != index) return false;
+    return true;
+}
+static_assert(inTheLogicsOrder(allShapeGeometries) && inTheLogicsOrder(allLineEnds));
+static_assert(allCommands.size() == platform::indexOf(Command::ShowAbout) + 1, "a command without its name");
+
+// The browser's name of each key (KeyboardEvent.key).
+const char* browserKey(ScrollKey key)
+{
+    switch (key) {
+    case ScrollKey::Left: return "ArrowLeft";
+    case ScrollKey::Up: return "ArrowUp";
+    case ScrollKey::Right: return "ArrowRight";
+    case ScrollKey::Down: return "ArrowDown";
+    case ScrollKey::PageUp: return "PageUp";
+    case ScrollKey::PageDown: return "PageDown";
+    case ScrollKey::Home: return "Home";
+    case ScrollKey::End: return "End";
+    }
+    return "";
+}
+
+const char* scrollActionName(ScrollAction action)
+{
+    switch (action) {
+    case ScrollAction::SmallDecrease: return "SmallDecrease";
+    case ScrollAction::SmallIncrease: return "SmallIncrease";
+    case ScrollAction::LargeDecrease: return "LargeDecrease";
+    case ScrollAction::LargeIncrease: return "LargeIncrease";
+    case ScrollAction::ToMinimum: return "ToMinimum";
+    case ScrollAction::ToMaximum: return "ToMaximum";
     }
     return "";
 }
@@ -80,6 +180,31 @@ void appendColour(std::string& out, std::string_view name, const std::optional<f
     appendField(out, name, std::string_view(hex.data()));
 }
 
+// An object of each value's name and number: {"None":0,...}.
+template <typename Values, typename NameOf>
+void appendNamedValues(std::string& out, std::string_view field, const Values& values, NameOf nameOf)
+{
+    appendString(out, field);
+    out += ":{";
+    for (const auto value : values) appendField(out, nameOf(value), static_cast<long long>(value));
+    out.back() = '}';
+    out += ',';
+}
+
+// A list of the SVG attributes by the index of the logic's values: ["x","y",...].
+template <typename Values>
+void appendNames(std::string& out, std::string_view field, const Values& values)
+{
+    appendString(out, field);
+    out += ":[";
+    for (std::size_t index = 0; index < values.size(); ++index) {
+        appendString(out, svgAttribute(values[index]));
+        out += ',';
+    }
+    out.back() = ']';
+    out += ',';
+}
+
 // Which list of the logic's controls, and where in it.
 void appendLogic(std::string& out, const ControlDescription& control)
 {
@@ -123,7 +248,7 @@ void appendControl(std::string& out, const ControlDescription& control)
     appendField(out, "wordWrap", control.wordWrap);
     appendField(out, "disabled", control.disabled);
     appendField(out, "currentValue", control.currentValue);
-    appendField(out, "command", static_cast<long long>(control.command));
+    appendField(out, "command", std::string_view(commandName(control.command)));
     appendLogic(out, control);
     out.back() = '}';
 }
@@ -148,6 +273,15 @@ std::string describeWindowAsJson()
     out.back() = '}';
     out += ',';
     appendColour(out, "disabledText", form::disabledText);
+    appendNamedValues(out, "commands", allCommands, commandName);
+    appendNamedValues(out, "messageStyles", allMessageStyles, messageStyleName);
+    appendNames(out, "shapeAttributes", allShapeGeometries);
+    appendNames(out, "lineAttributes", allLineEnds);
+    out += "\"scrollKeys\":{";
+    for (const form::ScrollKeyAction& entry : form::scrollKeyActions)
+        appendField(out, browserKey(entry.key), std::string_view(scrollActionName(entry.action)));
+    out.back() = '}';
+    out += ',';
     out += "\"controls\":[";
     for (const ControlDescription& control : form::form1Controls()) {
         appendControl(out, control);

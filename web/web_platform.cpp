@@ -4,12 +4,13 @@
 #include "web_platform.h"
 
 #include "form/form1_description.h"
+#include "form/start_geometry.h"
 
 #include <emscripten.h>
 
 #include <cstdlib>
 
-// What touches the document is done by the page's script, `Module.page` (page/platform.js).
+// What touches the document is done by the page's script, `Module.page` (page/page_platform.js).
 // Texts cross as UTF-8 with their length; a text read from a box is copied into a buffer of the
 // caller's, and its whole length returned, so that a longer text is read again into more room.
 
@@ -64,18 +65,8 @@ WebPlatform::WebPlatform(std::string decimalSeparator, CommandHandler handleComm
     : WindowPlatform(platform::NumberText(std::move(decimalSeparator))), handleCommand_(std::move(handleCommand))
 {
     // The circles and lines stand where the description puts them until the logic moves them.
-    for (const form::ControlDescription& control : form::form1Controls()) {
-        if (const auto shape = control.logicControl<platform::Shape>()) {
-            const form::Box& box = control.box();
-            shapes_[indexOf(*shape)] = {static_cast<float>(box.left), static_cast<float>(box.top),
-                                        static_cast<float>(box.width), static_cast<float>(box.height)};
-        }
-        if (const auto line = control.logicControl<platform::Line>()) {
-            const form::LineEnds& ends = control.ends();
-            lines_[indexOf(*line)] = {static_cast<float>(ends.x1), static_cast<float>(ends.y1),
-                                      static_cast<float>(ends.x2), static_cast<float>(ends.y2)};
-        }
-    }
+    shapes_ = form::startGeometry().shapes;
+    lines_ = form::startGeometry().lines;
     readBuffer_.resize(64);
     page_define_text_reader();
 }
@@ -134,7 +125,11 @@ void WebPlatform::messageBox(std::string_view text, std::string_view title, plat
 void WebPlatform::yield()
 {
     if (page_needs_turn()) page_browser_turn();
-    while (const int command = page_next_command()) handleCommand_(command);
+    for (;;) {
+        const int command = page_next_command();
+        if (command == static_cast<int>(form::Command::None)) return;  // the page's queue is empty
+        handleCommand_(command);
+    }
 }
 
 void WebPlatform::end()

@@ -13,7 +13,7 @@ namespace virenast::web {
 
 // The window platform on the page that the browser shows: text boxes are <input> elements,
 // results are labels, the drawing area is an SVG in twips, message boxes are modal <dialog>s.
-// The page's script (page/platform.js) does what touches the document; the geometry of the
+// The page's script (page/page_platform.js) does what touches the document; the geometry of the
 // circles and lines is held here too, as the singles the logic gave, so that a read gives back
 // exactly the value last set.
 class WebPlatform final : public platform::WindowPlatform {

@@ -4,7 +4,9 @@
 #include "default_window.h"
 
 #include "form/form1_description.h"
+#include "form/start_geometry.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -19,20 +21,20 @@ void loadWindowDefaults(platform::MemoryPlatform& window)
     for (const form::ControlDescription& control : form::form1Controls()) {
         if (const auto box = control.logicControl<platform::TextBox>()) window.type(*box, control.text);
         if (const auto label = control.logicControl<platform::Label>()) window.setCaption(*label, control.text);
-        if (const auto shape = control.logicControl<platform::Shape>()) {
-            const form::Box& box = control.box();
-            window.setShapeGeometry(*shape, ShapeGeometry::Left, static_cast<float>(box.left));
-            window.setShapeGeometry(*shape, ShapeGeometry::Top, static_cast<float>(box.top));
-            window.resizeShape(*shape, static_cast<float>(box.width), static_cast<float>(box.height));
-        }
-        if (const auto line = control.logicControl<platform::Line>()) {
-            const form::LineEnds& ends = control.ends();
-            window.setLinePoint(*line, LineEnd::X1, static_cast<float>(ends.x1));
-            window.setLinePoint(*line, LineEnd::Y1, static_cast<float>(ends.y1));
-            window.setLinePoint(*line, LineEnd::X2, static_cast<float>(ends.x2));
-            window.setLinePoint(*line, LineEnd::Y2, static_cast<float>(ends.y2));
-        }
     }
+    const form::StartGeometry& start = form::startGeometry();
+    for (std::size_t index = 0; index < platform::shapeCount; ++index) {
+        const auto shape = static_cast<platform::Shape>(index);
+        const auto& box = start.shapes[index];
+        window.setShapeGeometry(shape, ShapeGeometry::Left, box[platform::indexOf(ShapeGeometry::Left)]);
+        window.setShapeGeometry(shape, ShapeGeometry::Top, box[platform::indexOf(ShapeGeometry::Top)]);
+        window.resizeShape(shape, box[platform::indexOf(ShapeGeometry::Width)],
+                           box[platform::indexOf(ShapeGeometry::Height)]);
+    }
+    for (std::size_t index = 0; index < platform::lineCount; ++index)
+        for (const LineEnd which : {LineEnd::X1, LineEnd::Y1, LineEnd::X2, LineEnd::Y2})
+            window.setLinePoint(static_cast<platform::Line>(index), which,
+                                start.lines[index][platform::indexOf(which)]);
     const form::Box& frame = form::drawingArea().box();
     window.resizeFrame(static_cast<float>(frame.width), static_cast<float>(frame.height));
     window.moveScrollBar(static_cast<std::int16_t>(form::timeStepRange.value));

@@ -85,6 +85,65 @@ describe(`the window in ${browserName}`, () => {
     });
   }));
 
+  test('shows the texts of the window as they are, none of them cut', () => withWindow({}, async (page) => {
+    // Stated here again, apart from the description that the page is built from: a wrong text
+    // there fails this test.
+    const texts = {
+      Command1: 'Réinitialiser le graphique', Command2: 'Lancer le calcul', Command3: 'Pause', apropos: 'A propos',
+      Label7: "Nombre d'années de calcul :", Label8: 'Remarque : 1UA = 1,5.10^8 km', Label15: 'Finesse du calcul',
+      Label20: 'Temps courant [années]', Label16: 'Distance corps1 corps [UA]', Label19: 'Action corps2 corps [N]',
+    };
+    const shown = await page.evaluate((names) => Object.fromEntries(names.map((name) => {
+      const element = document.getElementById(name);
+      return [name, { text: element.textContent, cut: element.scrollWidth > element.clientWidth }];
+    })), Object.keys(texts));
+    for (const [name, text] of Object.entries(texts)) assert.deepEqual(shown[name], { text, cut: false }, name);
+    assert.equal(await page.$eval('.caption', (caption) => caption.textContent), 'Virenast');
+  }));
+
+  test('a message box stands below the drawing, over the buttons, clear of every current value', () =>
+    withWindow({}, async (page) => {
+      await page.click('#Command1');
+      await page.click('#Command3');
+      await nextBox(page);
+      const boxes = await page.evaluate(() => {
+        const rect = (element) => element.getBoundingClientRect().toJSON();
+        return {
+          box: rect(document.querySelector('dialog[open]')),
+          drawing: rect(document.getElementById('frame1')),
+          column: rect(document.getElementById('Command1')),
+          values: [...document.querySelectorAll('[data-value]')].map((element) => rect(element.closest('.current-box') ?? element)),
+          page: { width: innerWidth, height: innerHeight },
+        };
+      });
+      const { box, drawing, column, values } = boxes;
+      assert.ok(box.top >= drawing.bottom && box.top <= drawing.bottom + 5, `${box.top} just below ${drawing.bottom}`);
+      assert.ok(Math.abs(box.left + box.width / 2 - (column.left + column.width / 2)) <= 1, 'centred over the buttons');
+      assert.ok(box.left >= 0 && box.right <= boxes.page.width && box.bottom <= boxes.page.height);
+      for (const value of values) {
+        const apart = box.right <= value.left || box.left >= value.right || box.bottom <= value.top || box.top >= value.bottom;
+        assert.ok(apart, `clear of ${JSON.stringify(value)}`);
+      }
+      await closeBox(page);
+    }));
+
+  test('a current value too long for its box keeps its first digit, marks the cut and fits', () =>
+    withWindow({}, async (page) => {
+      await typeInto(page, 'Text1', '0,01');
+      assert.deepEqual(await runToTheEnd(page), ['Information']);
+      const shown = await page.evaluate(() => ['xsc', 'ysc'].map((name) => {
+        const display = document.getElementById(name).nextElementSibling;
+        return { whole: document.getElementById(name).value, shown: display.textContent, fits: display.scrollWidth <= display.clientWidth };
+      }));
+      for (const { whole, shown: text, fits } of shown) {
+        assert.ok(whole.length > 8, whole);  // more than its 41 pixels hold
+        assert.ok(fits, text);
+        const [mantissa, exponent = ''] = whole.split('E');
+        assert.ok(text.endsWith(`…${exponent ? `E${exponent}` : ''}`), `${text} of ${whole}`);
+        assert.ok(text.length >= 3 && mantissa.startsWith(text.slice(0, text.indexOf('…'))), `${text} of ${whole}`);
+      }
+    }));
+
   test('resets, then runs the default values to the same end as the in-memory window', () =>
     withWindow({}, async (page) => {
       await page.click('#Command1');

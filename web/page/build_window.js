@@ -4,7 +4,8 @@
 // Builds the main window in the page from the program's description of it: one element per
 // control, whose id is the control's name, placed in CSS pixels from its twips. Returns the
 // elements that the program reads and writes, by the lists and indexes of its own controls.
-'use strict';
+import { numberDisplay, showNumber } from './number_display.js';
+import { TimeStepScrollBar } from './scroll_bar.js';
 
 const SVG = 'http://www.w3.org/2000/svg';
 
@@ -17,28 +18,6 @@ function place(element, control, description) {
   element.style.top = pixels(control.top, description);
   element.style.width = pixels(control.width, description);
   element.style.height = pixels(control.height, description);
-}
-
-// A number too long for its place keeps its exponent: the end of its mantissa gives way on
-// screen, while its text stays whole for a screen reader.
-function numberDisplay() {
-  const display = document.createElement('span');
-  display.className = 'number';
-  display.append(document.createElement('span'), document.createElement('span'));
-  display.firstChild.className = 'mantissa';
-  display.lastChild.className = 'exponent';
-  return display;
-}
-
-// (Most numbers have no exponent: its part is written only when it changes.)
-function showNumber(display, text) {
-  const at = text.indexOf('E');
-  const exponent = at < 0 ? '' : text.slice(at);
-  display.firstChild.textContent = at < 0 ? text : text.slice(0, at);
-  if (display.shownExponent !== exponent) {
-    display.lastChild.textContent = exponent;
-    display.shownExponent = exponent;
-  }
 }
 
 // Hovering a current value shows it whole, with its caption, when no box is open.
@@ -114,7 +93,8 @@ function createCircle(control) {
 
 function createLine(control) {
   const line = document.createElementNS(SVG, 'line');
-  for (const name of ['x1', 'y1', 'x2', 'y2']) line.setAttribute(name, control[name]);
+  const ends = { x1: control.x1, y1: control.y1, x2: control.x2, y2: control.y2 };
+  for (const [attribute, twips] of Object.entries(ends)) line.setAttribute(attribute, twips);
   line.setAttribute('vector-effect', 'non-scaling-stroke');
   return line;
 }
@@ -132,7 +112,8 @@ function wrapFocus(stops) {
   });
 }
 
-function buildWindow(description, root, raise) {
+// `raise` takes the number of the command that a button or the menu item stands for.
+export function buildWindow(description, root, raise) {
   const client = root.querySelector('.client');
   const menuBar = root.querySelector('.menu-bar');
   root.querySelector('.caption').textContent = description.caption;
@@ -154,10 +135,10 @@ function buildWindow(description, root, raise) {
         element = document.createElement('button');
         element.type = 'button';
         element.textContent = control.text;
-        element.addEventListener('click', () => raise(control.command));
+        element.addEventListener('click', () => raise(description.commands[control.command]));
         break;
       case 'scrollBar':
-        scrollBar = new TimeStepScrollBar(description.timeStep);
+        scrollBar = new TimeStepScrollBar(description.timeStep, description.scrollKeys);
         element = scrollBar.element;
         break;
       case 'frame':
@@ -172,7 +153,7 @@ function buildWindow(description, root, raise) {
         element.setAttribute('role', 'menuitem');
         element.tabIndex = -1;  // reached with Alt or F10, as a menu bar is
         element.textContent = control.text;
-        element.addEventListener('click', () => raise(control.command));
+        element.addEventListener('click', () => raise(description.commands[control.command]));
         break;
     }
     const named = element.matches('.current-box') ? element.querySelector('input') : element;

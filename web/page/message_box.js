@@ -5,38 +5,19 @@
 // critical icon and one OK button, closed by a click, Return, Space or Escape. It stands below
 // the drawing, over the buttons' column, where it hides neither the drawing nor a current value
 // when the window is large enough for that; the browser centres it otherwise.
-'use strict';
+import { placeBox } from './box_placement.js';
 
-const ICONS = {
-  64: '<circle cx="16" cy="16" r="15" fill="#1f5fbf"/><rect x="14" y="13" width="4" height="12" fill="#fff"/><circle cx="16" cy="8.5" r="2.4" fill="#fff"/>',
-  16: '<circle cx="16" cy="16" r="15" fill="#c42b1c"/><path d="M10 10 L22 22 M22 10 L10 22" stroke="#fff" stroke-width="3.5" stroke-linecap="round"/>',
+// The icons by the names of the program's message styles.
+export const ICONS = {
+  Information: '<circle cx="16" cy="16" r="15" fill="#1f5fbf"/><rect x="14" y="13" width="4" height="12" fill="#fff"/><circle cx="16" cy="8.5" r="2.4" fill="#fff"/>',
+  Critical: '<circle cx="16" cy="16" r="15" fill="#c42b1c"/><path d="M10 10 L22 22 M22 10 L10 22" stroke="#fff" stroke-width="3.5" stroke-linecap="round"/>',
 };
 
 let boxCount = 0;
 
-// Just below the drawing, over the buttons' column; or as low as the page allows there.
-function placeBox(dialog, keepClear, column) {
-  const box = dialog.getBoundingClientRect();
-  const columnBox = column.getBoundingClientRect();
-  const left = columnBox.left + columnBox.width / 2 - box.width / 2;
-  const clear = (top) => {
-    const wanted = { left, top, right: left + box.width, bottom: top + box.height };
-    const overlaps = (element) => {
-      const other = element.getBoundingClientRect();
-      return !(wanted.right <= other.left || wanted.left >= other.right || wanted.bottom <= other.top
-        || wanted.top >= other.bottom);
-    };
-    return wanted.left >= 0 && wanted.top >= 0 && wanted.right <= innerWidth && wanted.bottom <= innerHeight
-      && !keepClear.some(overlaps);
-  };
-  const top = [keepClear[0].getBoundingClientRect().bottom + 4, innerHeight - box.height].find(clear);
-  if (top === undefined) return;  // the browser's place: the middle of the page
-  dialog.style.margin = '0';
-  dialog.style.left = `${left}px`;
-  dialog.style.top = `${top}px`;
-}
-
-function showMessageBox(text, title, style, placement) {
+// `style` is the program's number for the box's style, and `styleName` its name; `program` and
+// `placement` (the window, what to keep clear, the buttons' column) place the box.
+export function showMessageBox(text, title, { style, styleName, program, placement }) {
   const id = `box${++boxCount}`;
   const dialog = document.createElement('dialog');
   dialog.className = 'message-box';
@@ -54,7 +35,7 @@ function showMessageBox(text, title, style, placement) {
   icon.setAttribute('viewBox', '0 0 32 32');
   icon.setAttribute('aria-hidden', 'true');
   icon.classList.add('icon');
-  icon.innerHTML = ICONS[style] ?? ICONS[64];
+  icon.innerHTML = ICONS[styleName] ?? ICONS.Information;
   const message = document.createElement('p');
   message.id = `${id}-text`;
   message.textContent = text;
@@ -74,7 +55,7 @@ function showMessageBox(text, title, style, placement) {
       resolve();
     }, { once: true });
     dialog.showModal();
-    if (placement) placeBox(dialog, placement.keepClear, placement.column);
+    if (placement) placeBox(program, dialog, placement);
     ok.focus();
   });
 }

@@ -12,18 +12,24 @@
 // and scripts and users act, only at its turns, so the texts and places written between two
 // turns are kept here, the last of each, and put into the document just before each turn, each
 // message box, and the end of each command.
-'use strict';
+//
+// The numbers that cross between the program and the page (commands, message styles, which of
+// a circle's or a line's values) are those of the program's description, by their names.
+import { showMessageBox } from './message_box.js';
+import { showNumber } from './number_display.js';
 
 // About a frame of work between two turns of the browser, to paint and to take input.
 const TURN_EVERY_MS = 15;
-const BOX_ATTRIBUTES = ['x', 'y', 'width', 'height'];
-const END_ATTRIBUTES = ['x1', 'y1', 'x2', 'y2'];
 
-class PagePlatform {
-  constructor(form, module) {
+export class PagePlatform {
+  constructor(form, module, description) {
     this.form = form;
     this.module = module;
-    this.commands = [];
+    this.noCommand = description.commands.None;
+    this.styleNames = new Map(Object.entries(description.messageStyles).map(([name, style]) => [style, name]));
+    this.shapeAttributes = description.shapeAttributes;
+    this.lineAttributes = description.lineAttributes;
+    this.queue = [];
     this.busy = false;
     this.lastTurn = performance.now();
     this.frameSizes = [form.drawingArea.getAttribute('width'), form.drawingArea.getAttribute('height')].map(Number);
@@ -33,14 +39,14 @@ class PagePlatform {
 
   // A click on a button or on the menu item.
   raise(command) {
-    this.commands.push(command);
+    this.queue.push(command);
     if (!this.busy) this.pump();
   }
 
   async pump() {
     this.busy = true;
-    while (this.commands.length) {
-      const command = this.commands.shift();
+    while (this.queue.length) {
+      const command = this.queue.shift();
       this.lastTurn = performance.now();
       await this.module.ccall('virenast_perform', null, ['number'], [command], { async: true });
       this.show();
@@ -48,7 +54,7 @@ class PagePlatform {
     this.busy = false;
   }
 
-  nextCommand() { return this.commands.shift() ?? 0; }
+  nextCommand() { return this.queue.shift() ?? this.noCommand; }
 
   needsTurn() { return performance.now() - this.lastTurn >= TURN_EVERY_MS; }
 
@@ -69,7 +75,9 @@ class PagePlatform {
 
   async messageBox(text, title, style) {
     this.show();
-    await showMessageBox(text, title, style, this.form.boxPlacement);
+    await showMessageBox(text, title, {
+      style, styleName: this.styleNames.get(style), program: this.module, placement: this.form.boxPlacement,
+    });
     this.lastTurn = performance.now();
   }
 
@@ -83,10 +91,10 @@ class PagePlatform {
 
   setCaption(label, text) { this.texts.set(this.form.logic.labels[label], text); }
 
-  // Left, Top, Width, Height of a circle's box; X1, Y1, X2, Y2 of a line.
-  setShape(shape, which, twips) { this.setAttribute(this.form.logic.shapes[shape], BOX_ATTRIBUTES[which], twips); }
+  // Which of a circle's or a line's values: its attribute at that index of the description's list.
+  setShape(shape, which, twips) { this.setAttribute(this.form.logic.shapes[shape], this.shapeAttributes[which], twips); }
 
-  setLine(line, which, twips) { this.setAttribute(this.form.logic.lines[line], END_ATTRIBUTES[which], twips); }
+  setLine(line, which, twips) { this.setAttribute(this.form.logic.lines[line], this.lineAttributes[which], twips); }
 
   setAttribute(element, name, value) {
     let values = this.attributes.get(element);
@@ -108,7 +116,7 @@ class PagePlatform {
         continue;
       }
       element.setAttribute('data-value', text);
-      showNumber(element.localName === 'output' ? element.firstChild : element.nextSibling, text);
+      showNumber(element.localName === 'output' ? element.firstChild : element.nextSibling, text, this.module);
     }
     for (const [element, values] of this.attributes)
       for (const name in values) element.setAttribute(name, values[name]);

@@ -2,14 +2,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The time step's horizontal scroll bar, with the keys and clicks of a Windows one: the arrows
-// and the arrow keys (Left and Up lower it, Right and Down raise it) by a small change, a click
-// in the track and PageUp or PageDown by a large change, Home and End to either end, the thumb
-// dragged, and the wheel turned down raises it. Its value is aria-valuenow.
-'use strict';
+// by a small change, a click in the track by a large change, the thumb dragged, the wheel
+// turned down raises it, and each key does what the program's table of keys says (the
+// description's scrollKeys: the browser's key name, and the action's name). Its value is
+// aria-valuenow.
 
-class TimeStepScrollBar {
-  constructor(range) {
+// What each action of the keys' table does to the bar, by the action's name.
+export const SCROLL_ACTIONS = {
+  SmallDecrease: (bar) => bar.change(-bar.range.smallChange),
+  SmallIncrease: (bar) => bar.change(bar.range.smallChange),
+  LargeDecrease: (bar) => bar.change(-bar.range.largeChange),
+  LargeIncrease: (bar) => bar.change(bar.range.largeChange),
+  ToMinimum: (bar) => bar.set(bar.range.minimum),
+  ToMaximum: (bar) => bar.set(bar.range.maximum),
+};
+
+export class TimeStepScrollBar {
+  constructor(range, keys) {
     this.range = range;
+    this.keys = keys;
     this.value = range.value;
     const element = document.createElement('div');
     element.setAttribute('role', 'scrollbar');
@@ -60,20 +71,10 @@ class TimeStepScrollBar {
   }
 
   key(event) {
-    const { smallChange, largeChange, minimum, maximum } = this.range;
-    const actions = {
-      ArrowLeft: () => this.change(-smallChange),
-      ArrowUp: () => this.change(-smallChange),
-      ArrowRight: () => this.change(smallChange),
-      ArrowDown: () => this.change(smallChange),
-      PageUp: () => this.change(-largeChange),
-      PageDown: () => this.change(largeChange),
-      Home: () => this.set(minimum),
-      End: () => this.set(maximum),
-    };
-    if (!actions[event.key]) return;
+    const action = SCROLL_ACTIONS[this.keys[event.key]];
+    if (!action) return;
     event.preventDefault();
-    actions[event.key]();
+    action(this);
   }
 
   // A press acts at once, then again and again while held, as a scroll bar's arrows do.

@@ -3,7 +3,9 @@
 
 // Starts the program in the page: builds the window from the program's description, starts
 // the program with the decimal separator of the browser's language, and forwards the clicks.
-'use strict';
+// The program's module (VirenastModule) is a classic script that the page loads before this one.
+import { buildWindow } from './build_window.js';
+import { PagePlatform } from './page_platform.js';
 
 // The decimal separator of the browser's language, the first the user prefers.
 function decimalSeparator() {
@@ -31,11 +33,12 @@ async function startVirenast() {
   let platform = null;
   const form = buildWindow(description, root, (command) => platform.raise(command));
   form.boxPlacement = {
+    window: root,
     keepClear: [form.drawingArea, ...document.querySelectorAll('[data-value]')].map(
       (element) => element.closest('.current-box') ?? element),
     column: document.querySelector('.control.button'),
   };
-  platform = new PagePlatform(form, module);
+  platform = new PagePlatform(form, module, description);
   module.page = platform;  // what the program's window platform calls
   module.ccall('virenast_start', null, ['string'], [decimalSeparator()]);
   // Alt or F10 reaches the menu bar, as on the desktop.

@@ -5,22 +5,24 @@
 // page's style and scripts and the rocket icon, in two forms:
 //   OUT/virenast.html   one file with everything inside, that opens from disk, offline;
 //   OUT/site/           the same page as files for a web server, with a web app manifest and
-//                       the icons, so that it can be installed as an app.
+//                       the icons, so that it can be installed as an app; the page's modules
+//                       are there as the same one script as in virenast.html.
 //
 //   node assemble.mjs MODULE.js PAGE_DIR ICON.xpm OUT
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { bundlePage } from './bundle_page.mjs';
 import { pngOf, readXpm } from './rocket_png.mjs';
 
 const [moduleFile, pageDir, iconFile, out] = process.argv.slice(2);
 const read = (file) => readFileSync(file, 'utf8');
 
-// The page's scripts, in the order in which they need each other.
-const SCRIPTS = ['build_window.js', 'scroll_bar.js', 'message_box.js', 'page_platform.js', 'start.js'];
+// The page's ES modules, from start.js along their imports, as one module script (see
+// bundle_page.mjs); the program's own script is a classic one, run before it.
 const template = read(join(pageDir, 'virenast.html'));
 const style = read(join(pageDir, 'virenast.css'));
 const program = read(moduleFile);
-const page = SCRIPTS.map((name) => read(join(pageDir, name))).join('\n');
+const page = bundlePage(pageDir, 'start.js');
 const rocket = readXpm(read(iconFile));
 const png = (size) => pngOf(rocket, size);
 const iconUrl = `data:image/png;base64,${png(32).toString('base64')}`;
@@ -32,7 +34,7 @@ const fill = (fields) => template.replace(/\{\{(\w+)\}\}/g, (_, name) => fields[
 writeFileSync(join(out, 'virenast.html'), fill({
   ICON: iconUrl,
   HEAD: `<link rel="icon" href="${iconUrl}">\n<style>\n${style}</style>`,
-  SCRIPTS: `<script>\n${inline(program)}</script>\n<script>\n${inline(page)}</script>`,
+  SCRIPTS: `<script>\n${inline(program)}</script>\n<script type="module">\n${inline(page)}</script>`,
 }));
 
 const site = join(out, 'site');
@@ -57,5 +59,5 @@ writeFileSync(join(site, 'index.html'), fill({
   ICON: 'rocket-32.png',
   HEAD: '<link rel="icon" href="rocket-32.png">\n<link rel="manifest" href="manifest.webmanifest">\n'
     + '<link rel="stylesheet" href="virenast.css">',
-  SCRIPTS: '<script src="virenast-module.js"></script>\n<script src="virenast-page.js"></script>',
+  SCRIPTS: '<script src="virenast-module.js"></script>\n<script type="module" src="virenast-page.js"></script>',
 }));

@@ -21,9 +21,10 @@ struct BoxSurroundings {
     std::span<const QRect> keepClear;
 };
 
-// The top-left corner of the box's frame: near `preferred` (first at its height, then below the
-// window, then beside it or above it), within the available screen and clear of every rectangle
-// to keep clear. No such place: std::nullopt, and the platform places the box as it would.
+// The top-left corner of the box's frame by form::placeClear's rule (the page's too): near
+// `preferred` (first at its height, then below the window, then beside it or above it), within
+// the available screen and clear of every rectangle to keep clear. No such place: std::nullopt,
+// and the platform places the box as it would.
 std::optional<QPoint> placeClear(QSize boxFrame, const BoxSurroundings& around);
 
 }  // namespace virenast::app

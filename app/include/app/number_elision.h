@@ -12,9 +12,9 @@ namespace virenast::app {
 // The width that the first `length` characters of a text take on screen (all of it for -1).
 using TextWidth = std::function<int(const QString& text, qsizetype length)>;
 
-// The text to show for a number that may not fit its box. A text that fits is shown whole.
-// Otherwise the digits at the end of the mantissa give way, marked by "…", and the exponent
-// ("E-05") always stays, so that 1,0000115286423E-05 never reads as 1,0000115.
+// The text to show for a number that may not fit its box, by form::fittedNumber's rule (the
+// page's too): whole if it fits, else the end of the mantissa gives way to "…", and the sign,
+// the first digit and the exponent ("E-05") always stay.
 QString fittedNumber(const QString& text, int availableWidth, const TextWidth& widthOf);
 
 }  // namespace virenast::app

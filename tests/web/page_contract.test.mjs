@@ -1,0 +1,154 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's scripts against the program, under Node alone: the program's module
+// (VIRENAST_MODULE) is loaded as the page loads it, and its description read. Every name the
+// page's scripts (VIRENAST_PAGE_SOURCE) use for the program's values (a command, a message
+// style, a field of the description or of a control) must be one the description has, and the
+// page's own tables (an icon per message style, a handler per scroll action) must match it. The
+// rules that the page calls in the program (where a box goes, how a long number is fitted) are
+// run here against the desktop's cases, through the page's own packing of their numbers. And
+// the page's bundler, which turns the modules into one script, is held to what it promises.
+import assert from 'node:assert/strict';
+import { readdirSync, readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { describe, test } from 'node:test';
+import { pathToFileURL } from 'node:url';
+import { bundleModules, orderModules } from '../../web/tools/bundle_page.mjs';
+
+const pageDir = process.env.VIRENAST_PAGE_SOURCE;
+const pageModule = (file) => import(pathToFileURL(join(pageDir, file)).href);
+
+async function loadProgram() {
+  // A classic script that defines VirenastModule, as the page's first <script> does.
+  const code = readFileSync(process.env.VIRENAST_MODULE, 'utf8');
+  const VirenastModule = new Function(`${code}\nreturn VirenastModule;`)();
+  return VirenastModule();
+}
+const program = await loadProgram();
+const description = JSON.parse(program.UTF8ToString(program._virenast_describe()));
+
+// Each name that the text uses after one of the prefixes, as `prefix.name` or `prefix['name']`.
+export function namesUsed(text, prefixes) {
+  const names = new Set();
+  for (const prefix of prefixes) {
+    // (Not inside a CSS selector or a string: '.control.button' names no field.)
+    const pattern = new RegExp(`(?<![\\w$]|['"][\\w.#\\s-]*)${prefix}(?:\\.(\\w+)|\\[['"](\\w+)['"]\\])`, 'g');
+    for (const match of text.matchAll(pattern)) names.add(match[1] ?? match[2]);
+  }
+  return names;
+}
+
+const scripts = readdirSync(pageDir).filter((file) => file.endsWith('.js'))
+  .map((file) => ({ file, text: readFileSync(join(pageDir, file), 'utf8') }));
+const controlFields = new Set(description.controls.flatMap((control) => Object.keys(control)));
+const checks = [
+  { what: 'field of the description', prefixes: ['description'], known: new Set(Object.keys(description)) },
+  { what: 'command', prefixes: ['commands'], known: new Set(Object.keys(description.commands)) },
+  // (The page reads the styles as a whole, by their names; none is named one by one yet.)
+  { what: 'message style', prefixes: ['messageStyles'], known: new Set(Object.keys(description.messageStyles)), mayBeUnused: true },
+  { what: 'field of a control', prefixes: ['control'], known: controlFields },
+  { what: 'field of the time step', prefixes: ['range', 'timeStep'], known: new Set(Object.keys(description.timeStep)) },
+];
+
+describe('the page uses only the names that the program describes', () => {
+  test('the scanner finds a name that is not described', () => {
+    assert.deepEqual([...namesUsed("raise(description.commands.Stop); x.commands['None']", ['commands'])],
+      ['Stop', 'None']);
+    assert.deepEqual([...namesUsed("querySelector('.control.button'); control.text", ['control'])], ['text']);
+  });
+
+  for (const { what, prefixes, known, mayBeUnused } of checks) {
+    test(`each ${what} the page names`, () => {
+      let used = 0;
+      for (const { file, text } of scripts) {
+        for (const name of namesUsed(text, prefixes)) {
+          assert.ok(known.has(name), `${file} uses the ${what} "${name}", which the description lacks`);
+          ++used;
+        }
+      }
+      assert.ok(used > 0 || mayBeUnused, `the page names no ${what}: the check would check nothing`);
+    });
+  }
+
+  test('no number stands for a command, a style or an attribute in the page', () => {
+    for (const { file, text } of scripts) {
+      assert.doesNotMatch(text, /^\s*\d+\s*:/m, `${file} keys a table by a number`);
+      assert.doesNotMatch(text, /\['x1?', 'y1?', '(width|x2)', '(height|y2)'\]/, `${file} lists the attributes itself`);
+      assert.doesNotMatch(text, /\?\?\s*\d/, `${file} falls back on a number`);
+    }
+  });
+
+  test('an icon for each message style, and a handler for each action of the scroll keys', async () => {
+    const { ICONS } = await pageModule('message_box.js');
+    assert.deepEqual(Object.keys(ICONS).sort(), Object.keys(description.messageStyles).sort());
+    const { SCROLL_ACTIONS } = await pageModule('scroll_bar.js');
+    for (const [key, action] of Object.entries(description.scrollKeys)) assert.ok(SCROLL_ACTIONS[action], `${key}: ${action}`);
+  });
+
+  test('the numbers that the description gives are those the program works with', () => {
+    // A second statement of the few facts the page relies on, so that a slip in the description
+    // fails here: no command is 0 but None, and the two styles are the classic ones.
+    assert.equal(description.commands.None, 0);
+    assert.equal(new Set(Object.values(description.commands)).size, Object.keys(description.commands).length);
+    assert.deepEqual(description.messageStyles, { Critical: 16, Information: 64 });
+    assert.deepEqual(description.shapeAttributes, ['x', 'y', 'width', 'height']);
+    assert.deepEqual(description.lineAttributes, ['x1', 'y1', 'x2', 'y2']);
+    assert.equal(description.scrollKeys.ArrowUp, 'SmallDecrease', 'Up lowers the value, as on Windows');
+    assert.equal(description.scrollKeys.ArrowDown, 'SmallIncrease');
+  });
+});
+
+describe("the program's layout rules, as the page calls them", () => {
+  test('each placement case of the desktop', async () => {
+    const { placementNumbers } = await pageModule('box_placement.js');
+    const { cases } = JSON.parse(readFileSync(process.env.VIRENAST_BOX_PLACEMENT_CASES, 'utf8'));
+    assert.ok(cases.length >= 9);
+    for (const placement of cases) {
+      const place = program.ccall('virenast_place_box', 'string', ['string'], [placementNumbers(placement)]);
+      assert.deepEqual(place === '' ? null : place.split(' ').map(Number), placement.place, placement.name);
+    }
+    assert.equal(program.ccall('virenast_place_box', 'string', ['string'], ['300 130 0 0']), '', 'numbers missing');
+  });
+
+  test('a long number keeps its sign, a digit and its exponent', () => {
+    program.textWidth = (text) => 10 * [...text].length;  // every character ten units wide
+    const fit = (text, width) => program.ccall('virenast_fit_number', 'string', ['string', 'number'], [text, width]);
+    assert.equal(fit('1,0000115286423E-05', 190), '1,0000115286423E-05');
+    assert.equal(fit('1,0000115286423E-05', 90), '1,00…E-05');
+    assert.equal(fit('-2,5E+300', 10), '-2…E+300');
+    assert.equal(fit('8,24674434544208', 100), '8,2467443…');
+    assert.equal(fit('2٫25', 30), '2٫…', 'a two-byte separator is never cut in half');
+  });
+});
+
+describe('the page bundler', () => {
+  const files = {
+    'start.js': "import { b } from './b.js';\nimport { a as first } from './a.js';\nfirst(b);\n",
+    'b.js': "import { a } from './a.js';\nexport const b = a;\n",
+    'a.js': 'export function a() { return 1; }\n',
+  };
+  const read = (sources) => (file) => {
+    if (!(file in sources)) throw new Error(`no ${file}`);
+    return sources[file];
+  };
+
+  test('puts each module after those it imports, each in its own scope', () => {
+    assert.deepEqual(orderModules('start.js', read(files)).map((module) => module.file), ['a.js', 'b.js', 'start.js']);
+    const script = bundleModules('start.js', read(files));
+    let called = null;
+    new Function('first', `${script}`)(() => {});  // it runs as one script
+    assert.match(script, /const \{ a: first \} = module_a_js;/);
+    assert.doesNotMatch(script, /^\s*(import|export)\b/m);
+    called = new Function(`${script.replace('first(b);', 'return first() + b();')}\nreturn module_start_js;`)();
+    assert.ok(called);
+  });
+
+  test('refuses what it does not know, rather than leave it out', () => {
+    assert.throws(() => bundleModules('start.js', read({ ...files, 'a.js': 'export default 1;\n' })), /export of a form/);
+    assert.throws(() => bundleModules('start.js', read({ ...files, 'b.js': "import * as a from './a.js';\n" })), /import of a form/);
+    assert.throws(() => bundleModules('start.js', read({ ...files, 'a.js': "import { b } from './b.js';\nexport function a() {}\n" })),
+      /import each other/);
+    assert.throws(() => bundleModules('start.js', read({ ...files, 'a.js': 'export function c() {}\n' })), /does not export/);
+  });
+});
