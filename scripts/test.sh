@@ -10,7 +10,7 @@
 # warnings as warnings).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh debhelper dpkg-dev fakeroot lintian
+scripts/setup.sh --tests debhelper dpkg-dev fakeroot lintian
 scripts/setup.sh emscripten nodejs libfast-float-dev googletest chromium firefox-esr
 command -v npm >/dev/null || scripts/setup.sh npm
 npm ci --no-audit --no-fund
