@@ -60,8 +60,8 @@ inline void PrintTo(const RunDisplay& shown, std::ostream* out)
     out->precision(9);  // the twips to the last bit of a float
     *out << "{ xsc " << shown.xsc.toStdString() << ", ysc " << shown.ysc.toStdString() << ", tempscourant "
          << shown.tempscourant.toStdString() << ", DC1C " << shown.dc1c.toStdString() << ", AC2C "
-         << shown.ac2c.toStdString() << ", corps at " << shown.corpsLeft << "," << shown.corpsTop
-         << ", Line1 X2 " << shown.line1X2 << " }";
+         << shown.ac2c.toStdString() << ", corps at " << shown.corpsLeft << "," << shown.corpsTop << ", Line1 X2 "
+         << shown.line1X2 << " }";
 }
 
 inline RunDisplay runDisplay(app::Form1& window)

@@ -13,9 +13,6 @@ QT_BEGIN_NAMESPACE
 // for a QString is only its pointer: this prints the text itself, quoted, in UTF-8, so that a
 // failed comparison of two texts of the window shows both texts. Found by argument-dependent
 // lookup, so it must be seen by every test file that compares QStrings.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 QT_END_NAMESPACE

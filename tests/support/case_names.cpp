@@ -9,10 +9,7 @@
 namespace virenast::testing {
 namespace {
 
-bool isLetterOrDigit(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
+bool isLetterOrDigit(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 
 std::string hex(const char* format, unsigned value)
 {

@@ -19,7 +19,7 @@ TEST(CaseName, SpellsOutEveryCharacterThatANameCannotHold)
     EXPECT_EQ(caseName("  12\t"), "space_space_12_tab");
     EXPECT_EQ(caseName("1\n2"), "1_newline_2");
     EXPECT_EQ(caseName(""), "empty");
-    EXPECT_EQ(caseName("\x01" "1"), "x01_1");
+    EXPECT_EQ(caseName("\x01\x31"), "x01_1");  // a control character, then "1"
     EXPECT_EQ(caseName("1E+15"), "1E_plus_15");
 }
 

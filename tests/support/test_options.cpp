@@ -39,9 +39,6 @@ bool takeTestFileOptions(int& argc, char** argv)
     return wellFormed;
 }
 
-const std::string& teachingSheetsPath()
-{
-    return sheetsPath();
-}
+const std::string& teachingSheetsPath() { return sheetsPath(); }
 
 }  // namespace virenast::testing
