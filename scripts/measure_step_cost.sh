@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
 
-scripts/setup.sh
+scripts/setup.sh xvfb xauth
 cmake --preset release >/dev/null
 cmake --build --preset release --target virenast_window_step_timer virenast_bare_qt_loop >/dev/null
 

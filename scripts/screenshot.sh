@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 wait_seconds=${1:-4}
 output=${2:-docs}
-scripts/setup.sh imagemagick xdotool openbox
+scripts/setup.sh imagemagick xdotool openbox xvfb xauth
 cmake --preset release >/dev/null
 cmake --build --preset release --target virenast >/dev/null
 

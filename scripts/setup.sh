@@ -1,28 +1,41 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: The Virenast developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs from Debian's packages whatever building, testing and running Virenast needs and
-# this machine lacks, with any further packages named on the command line (for the tools under
-# scripts/). It asks apt only when something is missing, so a second run does nothing.
+# Installs from Debian's packages whatever building and running Virenast needs and this machine
+# lacks; with --tests, also the checkers that the full test command runs; with any further
+# packages named on the command line (for the tools under scripts/). It asks apt only when
+# something is missing, so a second run does nothing.
 #
-#   scripts/setup.sh [package...]
+#   scripts/setup.sh [--tests] [package...]
 set -euo pipefail
 
+# Building and running the program. GoogleTest is here because the release preset configures
+# the tests along with the program.
 packages=(
   g++ cmake ninja-build   # the compiler and the build
   qt6-base-dev            # Qt 6 Widgets, and Qt Test for the window tests
   libgtest-dev            # GoogleTest, for the tests
+)
+
+# What the tests check with, beyond the build: each missing one turns a check off (or, in the
+# test command, stops the configuration).
+test_packages=(
   libfast-float-dev       # number conversions where the C++ library has no floating-point charconv
   libbenchmark-dev        # Google Benchmark, for the speed benchmark
-  xvfb xauth              # a virtual screen, to run the program on a machine without one
+  xvfb xauth              # a virtual screen, for the tests that need a real X server
   desktop-file-utils appstream appstream-compose  # validators of the desktop entry and the metainfo
   man-db reuse            # checks of the manual pages and of every file's licence
   at-spi2-core python3-pyatspi dbus  # a screen reader's view of the window, read in the tests
   openbox xdotool x11-utils         # a window manager, to see the window placed with its frame
   imagemagick                       # screenshots of the window, for the pictures and the class trials
   python3-pil fontconfig fonts-dejavu-core  # a box title measured apart from openbox
-  "$@"
 )
+
+if [ "${1:-}" = --tests ]; then
+  shift
+  packages+=("${test_packages[@]}")
+fi
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

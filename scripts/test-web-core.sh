@@ -9,7 +9,7 @@
 # standard library's number conversions and with the portable ones the WebAssembly build uses.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh emscripten nodejs googletest
+scripts/setup.sh emscripten nodejs googletest libfast-float-dev
 
 # Emscripten's tools need Node's modules (acorn) from Debian's folder; the web preset sets it
 # too, for its own commands.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/box_title.h"
+#include "qstring_printing.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -90,7 +90,8 @@ TEST_P(HoldingARun, HoldsEveryDisplayUntilClosedAndChangesNoResult)
     EXPECT_EQ(runDisplay(window), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(PauseAndAbout, HoldingARun, ::testing::Values(false, true));
+INSTANTIATE_TEST_SUITE_P(PauseAndAbout, HoldingARun, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "AboutBox" : "PauseBox"; });
 
 // Closing ends the whole process, so it is watched from outside, in a child process.
 struct CloseOutcome {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/form1.h"
+#include "qstring_printing.h"
 
 #include <QAction>
 #include <QApplication>

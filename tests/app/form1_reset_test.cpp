@@ -3,6 +3,7 @@
 
 #include "app/form1.h"
 #include "message_box_watcher.h"
+#include "qstring_printing.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "message_box_watcher.h"
+#include "qstring_printing.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,8 @@
 #include <QString>
 #include <QTest>
 #include <QWindow>
+
+#include <ostream>
 
 // Reading and driving the real window by its controls' names, as a user sees them.
 namespace virenast::testing {
@@ -50,6 +53,16 @@ struct RunDisplay {
     float corpsLeft, corpsTop, line1X2;
     bool operator==(const RunDisplay&) const = default;
 };
+
+// A failed comparison of two displays shows them as a user reads them.
+inline void PrintTo(const RunDisplay& shown, std::ostream* out)
+{
+    out->precision(9);  // the twips to the last bit of a float
+    *out << "{ xsc " << shown.xsc.toStdString() << ", ysc " << shown.ysc.toStdString() << ", tempscourant "
+         << shown.tempscourant.toStdString() << ", DC1C " << shown.dc1c.toStdString() << ", AC2C "
+         << shown.ac2c.toStdString() << ", corps at " << shown.corpsLeft << "," << shown.corpsTop << ", Line1 X2 "
+         << shown.line1X2 << " }";
+}
 
 inline RunDisplay runDisplay(app::Form1& window)
 {

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/number_elision.h"
+#include "qstring_printing.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <ostream>
+#include <string>
 
 namespace virenast::app {
 namespace {
@@ -42,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
         Fitting{"-2,5E+300", 60, "-2…E+300"},
         Fitting{"-2,5E+300", 10, "-2…E+300"},          // never less than the sign and a digit
         Fitting{"8,24674434544208", 100, "8,2467443…"},  // no exponent: the end gives way
-        Fitting{"0", 5, "0"}, Fitting{"12", 5, "1…"}, Fitting{"", 0, ""}));
+        Fitting{"0", 5, "0"}, Fitting{"12", 5, "1…"}, Fitting{"", 0, ""}),
+    [](const auto& info) {
+        return testing::caseName(info.param.text) + "_in_" + std::to_string(info.param.width);
+    });
 
 }  // namespace
 }  // namespace virenast::app

@@ -8,19 +8,16 @@
 #
 #   check_centred.sh PROGRAM
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 unset QT_QPA_PLATFORM
 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  source "$1/shown_window.sh"
   openbox >/dev/null 2>&1 &
   sleep 1
   "$0" >/dev/null 2>&1 &
   program=$!
   trap "kill $program 2>/dev/null || true" EXIT
-  window=
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "^Virenast$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || { echo "no window"; exit 1; }
+  window=$(shown_window Virenast) || { echo "no window"; exit 1; }
   sleep 1.5  # the frame comes, then the window is centred again with it
   info=$(xwininfo -id "$window")
   x=$(sed -n "s/.*Absolute upper-left X: *//p" <<<"$info")
@@ -34,4 +31,4 @@ exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   (( top > 0 )) || { echo "the window manager drew no title bar"; exit 1; }
   (( centre_x >= 639 && centre_x <= 641 && centre_y >= 511 && centre_y <= 513 )) || { echo "not centred on 640,512"; exit 1; }
   echo "centred with its frame"
-' "$1"
+' "$1" "$here"

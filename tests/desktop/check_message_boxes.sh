@@ -31,18 +31,14 @@ font_file=$(fc-match -f '%{file}' 'DejaVu Sans:bold')
 unset QT_QPA_PLATFORM
 xvfb-run -a -s "-noreset -dpi 96 -screen 0 1280x1024x24" bash -c '
   program=$0 here=$1 work=$2 font_file=$3
+  source "$here/shown_window.sh"
   openbox --config-file "$work/rc.xml" >/dev/null 2>&1 &
   manager=$!
   sleep 1
   "$program" >/dev/null 2>&1 &
   pid=$!
   trap "kill $pid $manager 2>/dev/null || true" EXIT
-  window=
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "^Virenast$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || { echo "no window"; exit 1; }
+  window=$(shown_window Virenast) || { echo "no window"; exit 1; }
   sleep 1.5  # framed, and centred again
   eval "$(xdotool getwindowgeometry --shell "$window")"
   menu_bar=$((HEIGHT - 688))  # the client area is 688 pixels high, below the menu bar
@@ -50,19 +46,11 @@ xvfb-run -a -s "-noreset -dpi 96 -screen 0 1280x1024x24" bash -c '
   failures=0
   fail() { echo "  $*"; failures=$((failures + 1)); }
   viewable() { xwininfo -id "$1" | grep -q "IsViewable"; }
-  shown_box() {
-    local box=
-    for _ in $(seq 50); do
-      box=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$box" ] && break
-      sleep 0.1
-    done
-    echo "$box"
-  }
 
   # The box with this title, as openbox shows it.
   check_box() {
     local title=$1 box
-    box=$(shown_box "$title")
+    box=$(shown_window "$title" 50)
     [ -n "$box" ] || { fail "$title: the box did not appear"; return 1; }
     sleep 0.7  # framed, with its allowed actions set
     local type actions motif

@@ -13,6 +13,7 @@
 #
 #   check_opens_with_window_manager.sh PROGRAM [TRIES] [NAME]
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 tries=${2:-6}
 name=${3:-Virenast}
@@ -22,17 +23,14 @@ for try in $(seq "$tries"); do
   # Without -noreset the server starts afresh each time its last client leaves, and a client
   # that connects at that moment is refused: the probes below come and go from the start.
   if xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash -c '
+    source "$2/shown_window.sh"
     openbox >/dev/null 2>&1 &
     manager=$!
     "$0" >/dev/null 2>&1 &
     program=$!
     trap "kill $program $manager 2>/dev/null || true" EXIT
     started=$(date +%s%N)
-    window=
-    for _ in $(seq 100); do
-      window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-      sleep 0.05
-    done
+    window=$(shown_window "$1" 100 0.05) || true
     if [ -z "$window" ]; then
       kill -0 "$program" 2>/dev/null || { echo "the program ended"; exit 1; }
       states=$(for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
@@ -58,7 +56,7 @@ for try in $(seq "$tries"); do
     echo "on screen after $shown_after ms; frame $left,$right,$top,$bottom; frame centre $centre_x,$centre_y"
     (( top > 0 )) || { echo "the window manager drew no title bar"; exit 1; }
     (( centre_x >= 639 && centre_x <= 641 && centre_y >= 511 && centre_y <= 513 )) || { echo "not centred on 640,512"; exit 1; }
-  ' "$program" "$name" 2>&1 | sed "s/^/try $try: /"; then
+  ' "$program" "$name" "$here" 2>&1 | sed "s/^/try $try: /"; then
     shown=$((shown + 1))
   fi
 done

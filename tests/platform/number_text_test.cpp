@@ -3,22 +3,35 @@
 
 #include "platform/number_text.h"
 #include "platform/platform_error.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace virenast::platform {
 namespace {
 
+using testing::caseName;
+
+// Each case is named by the text it reads.
+constexpr auto byText = [](const auto& info) { return caseName(info.param.text); };
+
 struct Accepted {
     const char* text;
     double value;
 };
+
+void PrintTo(const Accepted& accepted, std::ostream* out)
+{
+    *out << '"' << accepted.text << "\" as " << accepted.value;
+}
 
 class TextToNumberAccepts : public ::testing::TestWithParam<Accepted> {};
 
@@ -42,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // Underflow is no error: the nearest tiny or zero value.
                       Accepted{"1e-400", 0.0}, Accepted{"-1e-400", -0.0},
                       Accepted{"4.9e-324", std::numeric_limits<double>::denorm_min()},
-                      Accepted{"1,7976931348623157e308", std::numeric_limits<double>::max()}));
+                      Accepted{"1,7976931348623157e308", std::numeric_limits<double>::max()}),
+    byText);
 
 class TextToNumberRejects : public ::testing::TestWithParam<const char*> {};
 
@@ -59,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberRejects,
                                            "1e309", "-1e309", "1,8e308", "inf", "-inf", "nan", "NaN",
                                            "0x10", "--1", "+-1", "-", ".", ",", "1e5.5",
                                            "\u0661\u0662",  // digits of another script
-                                           "1\n2", "\x01" "1", "12abc", "1d3", "Infinity"));
+                                           "1\n2", "\x01" "1", "12abc", "1d3", "Infinity"),
+                         [](const auto& info) { return caseName(info.param); });
 
 // The bits of a double, as std::bit_cast gives them (which Emscripten 3.1.6's libc++ lacks).
 std::uint64_t bitsOf(double value)
@@ -95,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Accepted{"1 900e3", 1900000}, Accepted{"-1 234,567e-3", -1.234567},
                       Accepted{"123 456 789 012 345 678", 123456789012345678.0},
                       // Grouping changes no bit, not even at the top of the double range.
-                      Accepted{"179 769 313 486 231 570e291", std::numeric_limits<double>::max()}));
+                      Accepted{"179 769 313 486 231 570e291", std::numeric_limits<double>::max()}),
+    byText);
 
 TEST(TextToNumber, RejectsEverySpaceThatDoesNotSeparateGroupsOfThree)
 {
@@ -130,6 +146,11 @@ struct AtTheEdge {
     bool overflow = false;
 };
 
+void PrintTo(const AtTheEdge& edge, std::ostream* out)
+{
+    *out << '"' << edge.text << '"' << (edge.overflow ? " overflows" : "");
+}
+
 class TextToNumberAtTheRangeEnds : public ::testing::TestWithParam<AtTheEdge> {};
 
 TEST_P(TextToNumberAtTheRangeEnds, GivesTheNearestDoubleOrZeroOrAnError)
@@ -162,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
         AtTheEdge{"1234e-330", 0}, AtTheEdge{"-0,0000001e-318", sign},
         AtTheEdge{"1e-99999999999999999999", 0}, AtTheEdge{"-1e-99999999999999999999", sign},
         // A zero with a huge exponent is still zero, not out of range.
-        AtTheEdge{"0,000e99999", 0}, AtTheEdge{"-0e-99999", sign}));
+        AtTheEdge{"0,000e99999", 0}, AtTheEdge{"-0e-99999", sign}),
+    byText);
 
 TEST(TextToNumber, ReadsAVeryLongTextOfDigits)
 {
@@ -176,6 +198,12 @@ struct Written {
     double value;
     const char* comma;
 };
+
+void PrintTo(const Written& written, std::ostream* out)
+{
+    out->precision(17);
+    *out << written.value << " as \"" << written.comma << '"';
+}
 
 class NumberToText : public ::testing::TestWithParam<Written> {};
 
@@ -202,7 +230,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Written{-1.797693134862315e308, "-1,79769313486231E+308"},
                       Written{1.79769313486231e308, "1,79769313486231E+308"},
                       Written{std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
-                      Written{1e100, "1E+100"}));
+                      Written{1e100, "1E+100"}),
+    // Named by the value written, to the last bit, since two values may show the same text.
+    [](const auto& info) {
+        char value[32];
+        std::snprintf(value, sizeof value, "%.17g", info.param.value);
+        return caseName(value);
+    });
 
 TEST(NumberToText, ReadsBackToTheSameText)
 {

@@ -4,10 +4,12 @@
 #include "form/form1_description.h"
 #include "platform/memory_platform.h"
 #include "sim/orbit_simulation.h"
+#include "support/case_names.h"
 #include "support/default_window.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,7 @@ using platform::ShapeGeometry;
 using platform::TextBox;
 using platform::massBox;
 using platform::yearsBox;
+using testing::caseName;
 
 constexpr const char* errorTitle = "Erreur";
 constexpr const char* endText = "Fin de calcul";
@@ -169,6 +172,11 @@ struct Edge {
     bool goesOn;
 };
 
+void PrintTo(const Edge& edge, std::ostream* out)
+{
+    *out << "xs " << edge.xs << ", ys " << edge.ys << (edge.goesOn ? ", goes on" : ", stops");
+}
+
 class BoundsTest : public CalculationRunTest, public ::testing::WithParamInterface<Edge> {};
 
 TEST_P(BoundsTest, ExactlyAThousandTwipsOutGoesOnFurtherOutStops)
@@ -200,7 +208,10 @@ INSTANTIATE_TEST_SUITE_P(Edges, BoundsTest,
                                            Edge{"-0,25", "1", true}, Edge{"-0,2501", "1", false},
                                            Edge{"1", "2,29375", true}, Edge{"1", "2,2938", false},
                                            Edge{"1", "-0,25", true}, Edge{"1", "-0,2501", false},
-                                           Edge{"10", "10", false}));
+                                           Edge{"10", "10", false}),
+                         [](const auto& info) {
+                             return "x_" + caseName(info.param.xs) + "_y_" + caseName(info.param.ys);
+                         });
 
 TEST_F(CalculationRunTest, MassOfZeroDrawsAndShowsZeroForcesThenFails)
 {

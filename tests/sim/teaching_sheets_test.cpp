@@ -10,6 +10,7 @@
 #include "sim/orbit_simulation.h"
 #include "support/default_window.h"
 #include "support/teaching_scenarios.h"
+#include "support/test_options.h"
 
 #include <gtest/gtest.h>
 
@@ -135,10 +136,11 @@ double endOfReading(std::string_view scenario, const char* years)
     return run.last().years;
 }
 
-// The sheets' own text, as a teacher prints it, line by line without the indent of the lists.
+// The sheets' own text, as a teacher prints it, line by line without the indent of the lists:
+// read from the path given at run time (--teaching-sheets=).
 std::vector<std::string> sheetLines()
 {
-    std::ifstream file(VIRENAST_TEACHING_SHEETS);
+    std::ifstream file(teachingSheetsPath());
     std::vector<std::string> lines;
     for (std::string line; std::getline(file, line);) {
         line.erase(0, std::min(line.find_first_not_of(' '), line.size()));
@@ -191,7 +193,8 @@ TEST(TeachingSheets, StartValuesAppearOnlyAfterAReset)
 TEST(TeachingSheets, TheSheetsQuoteTheReadingsThatTheTestsMake)
 {
     const std::vector<std::string> lines = sheetLines();
-    ASSERT_GT(lines.size(), 100u) << "cannot read " << VIRENAST_TEACHING_SHEETS;
+    ASSERT_GT(lines.size(), 100u) << "cannot read the sheets at \"" << teachingSheetsPath()
+                                   << "\" (give their path with --teaching-sheets=)";
     std::vector<std::string> rows;
     for (const std::span<const DurationReading> readings : {durationReadings(), startReadings()})
         for (const DurationReading& reading : readings) rows.push_back(sheetRow(reading));
