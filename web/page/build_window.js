@@ -204,5 +204,5 @@ export function buildWindow(description, root, raise) {
   tabStops.sort((a, b) => a.tabIndex - b.tabIndex);
   tabStops.forEach((stop, position) => { stop.element.tabIndex = position + 1; });
   wrapFocus(tabStops.map((stop) => stop.element));
-  return { logic, drawingArea, scrollBar, firstTabStop: tabStops[0].element, menuItem: menuBar.firstChild };
+  return { logic, drawingArea, scrollBar, tips, firstTabStop: tabStops[0].element, menuItem: menuBar.firstChild };
 }

@@ -46,6 +46,11 @@ export class ValueTips {
     this.place(element.getBoundingClientRect());
   }
 
+  // Shows the tip again with the value as it is now (a run writes it at every turn).
+  refreshShown() {
+    if (this.shownFor) this.refresh(this.shownFor.element);
+  }
+
   hide() {
     this.shownFor = null;
     this.tip.hidden = true;
