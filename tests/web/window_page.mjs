@@ -7,7 +7,6 @@
 // scroll bar, dialog[open] for a message box).
 import { execFileSync } from 'node:child_process';
 import { pathToFileURL } from 'node:url';
-import { launch } from './browsers.mjs';
 
 export const pagePath = process.env.VIRENAST_PAGE;
 export const browserName = process.env.VIRENAST_BROWSER ?? 'chromium';
@@ -20,9 +19,10 @@ export function memoryRun(...typed) {
   return JSON.parse(execFileSync(command, [...start, ...typed], { encoding: 'utf8' }));
 }
 
-export async function openWindow({ viewport = { width: 1280, height: 900 } } = {}) {
-  const session = await launch(browserName, { locale: 'fr-FR' });
-  const page = await session.browser.newPage();
+// The page in a new tab of a browser started in French (browsers.mjs), which closing the tab
+// leaves running for the next test; `search` is the address's query ("?scale=1").
+export async function openPage(browser, { viewport = { width: 1280, height: 900 }, search = '' } = {}) {
+  const page = await browser.newPage();
   const refused = [];
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
@@ -38,12 +38,12 @@ export async function openWindow({ viewport = { width: 1280, height: 900 } } = {
   if (browserName === 'chromium') {  // Firefox takes its language from the profile
     const cdp = await page.createCDPSession();
     await cdp.send('Emulation.setLocaleOverride', { locale: 'fr-FR' });
-    await cdp.send('Emulation.setUserAgentOverride', { userAgent: await session.browser.userAgent(), acceptLanguage: 'fr-FR' });
+    await cdp.send('Emulation.setUserAgentOverride', { userAgent: await browser.userAgent(), acceptLanguage: 'fr-FR' });
   }
   await page.setViewport(viewport);
-  await page.goto(pathToFileURL(pagePath).href);
+  await page.goto(pathToFileURL(pagePath).href + search);
   await page.waitForSelector('html[data-ready]', { timeout: 60000 });
-  return { session, page, refused, errors, close: () => session.close() };
+  return { page, refused, errors, close: () => page.close() };
 }
 
 // Every text that the program shows, by control name: the boxes' values and the results' whole

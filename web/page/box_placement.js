@@ -3,8 +3,9 @@
 
 // Where a message box goes, by the desktop's rule, which the program exports
 // (virenast_place_box): just below the drawing over the buttons' column, or else the nearest
-// clear place along that row, below the window, beside it or above it; never over the drawing
-// or a current value, and within the page. No clear place: the browser's, the middle.
+// clear place along that row, below the window, beside it or above it; never over the drawing,
+// a current value or the time step's bar (the page adds the bar, which a student sets between
+// runs), and within the page. No clear place: the browser's, the middle.
 
 // The numbers the program takes: a rectangle as its left, top, width and height, in whole CSS
 // pixels, grown to whole pixels so that what it keeps clear stays clear.
@@ -35,6 +36,7 @@ export function placeBox(program, dialog, { window, keepClear, column }) {
   if (!place) return;
   const [left, top] = place.split(' ').map(Number);
   dialog.style.margin = '0';
+  dialog.style.transformOrigin = '0 0';  // its corner where the program puts it, at any scale
   dialog.style.left = `${left}px`;
   dialog.style.top = `${top}px`;
 }

@@ -5,7 +5,9 @@
 // control, whose id is the control's name, placed in CSS pixels from its twips. Returns the
 // elements that the program reads and writes, by the lists and indexes of its own controls.
 import { numberDisplay, showNumber } from './number_display.js';
-import { TimeStepScrollBar } from './scroll_bar.js';
+import { TimeStepScrollBar, stepInWords } from './scroll_bar.js';
+import { widenTouchTargets } from './touch_reach.js';
+import { ValueTips } from './value_tips.js';
 
 const SVG = 'http://www.w3.org/2000/svg';
 
@@ -20,14 +22,13 @@ function place(element, control, description) {
   element.style.height = pixels(control.height, description);
 }
 
-// Hovering a current value shows it whole, with its caption, when no box is open.
-function showWholeOnHover(element, control) {
-  element.addEventListener('pointerenter', () => {
-    element.title = `${control.spokenName} : ${element.dataset.value ?? ''}`;
-  });
+// Hovering a value, or tapping it, shows it whole with its caption (`holder` is where the
+// pointer is, `valued` the element whose data-value holds the value), when no box is open.
+function showWholeValue(tips, holder, valued, control) {
+  tips.attach(holder, () => `${control.spokenName} : ${valued.dataset.value ?? ''}`);
 }
 
-function createLabel(control) {
+function createLabel(control, tips) {
   if (!control.currentValue) {
     const label = document.createElement('div');
     label.textContent = control.text;
@@ -38,16 +39,22 @@ function createLabel(control) {
   output.dataset.value = control.text;
   output.append(numberDisplay());
   showNumber(output.firstChild, control.text);
-  showWholeOnHover(output, control);
+  showWholeValue(tips, output, output, control);
   return output;
 }
 
-function createTextBox(control) {
+function createTextBox(control, tips) {
   const input = document.createElement('input');
   input.type = 'text';
   input.value = control.text;
   input.spellcheck = false;
   input.autocomplete = 'off';
+  // A number may carry a sign, a decimal comma and an exponent ("-1,5E3"): only the text
+  // keyboard of a tablet offers "E" beside the digits, so it stays that, without capitals or
+  // corrections.
+  input.inputMode = 'text';
+  input.setAttribute('autocapitalize', 'off');
+  input.setAttribute('autocorrect', 'off');
   input.disabled = control.disabled;
   if (!control.currentValue) return input;
   // The value of a current-value box is shown over it, fitted like a result's.
@@ -59,7 +66,7 @@ function createTextBox(control) {
   holder.append(input, numberDisplay());
   holder.lastChild.setAttribute('aria-hidden', 'true');  // the box's value says it
   showNumber(holder.lastChild, control.text);
-  showWholeOnHover(holder, control);
+  showWholeValue(tips, holder, input, control);
   return holder;
 }
 
@@ -123,14 +130,16 @@ export function buildWindow(description, root, raise) {
   root.style.setProperty('--disabled-text', description.disabledText);
 
   const logic = { textBoxes: [], labels: [], shapes: [], lines: [] };
+  const tips = new ValueTips();
+  const touchTargets = [];
   const tabStops = [];
   let drawingArea = null;
   let scrollBar = null;
   for (const control of description.controls) {
     let element;
     switch (control.kind) {
-      case 'label': element = createLabel(control); break;
-      case 'textBox': element = createTextBox(control); break;
+      case 'label': element = createLabel(control, tips); break;
+      case 'textBox': element = createTextBox(control, tips); break;
       case 'button':
         element = document.createElement('button');
         element.type = 'button';
@@ -140,6 +149,8 @@ export function buildWindow(description, root, raise) {
       case 'scrollBar':
         scrollBar = new TimeStepScrollBar(description.timeStep, description.scrollKeys);
         element = scrollBar.element;
+        tips.attach(element, () => `${control.spokenName} : ${stepInWords(scrollBar.value)}`);
+        scrollBar.onChange = () => tips.refresh(element);
         break;
       case 'frame':
         drawingArea = createDrawingArea(control, description);
@@ -176,10 +187,22 @@ export function buildWindow(description, root, raise) {
     if (control.colour) element.style.setProperty('--back', control.colour);
     if (control.kind !== 'frame') place(element, control, description);
     if (control.takesFocus) tabStops.push({ tabIndex: control.tabIndex, element: named });
+    if (control.takesFocus || control.currentValue) touchTargets.push(element);
     client.append(element);
   }
+  widenTouchTargets(client, touchTargets, (target, event, phase) => {
+    if (target === scrollBar.element) {
+      if (phase === 'down') scrollBar.pressBeside(event);
+      return true;
+    }
+    if (phase === 'down') return false;
+    if (target.localName === 'button') target.click();
+    else if (target.localName === 'input') target.focus();
+    else target.dispatchEvent(new PointerEvent('pointerdown', event));  // a value: its tip
+    return true;
+  });
   tabStops.sort((a, b) => a.tabIndex - b.tabIndex);
   tabStops.forEach((stop, position) => { stop.element.tabIndex = position + 1; });
   wrapFocus(tabStops.map((stop) => stop.element));
-  return { logic, drawingArea, scrollBar, firstTabStop: tabStops[0].element, menuItem: menuBar.firstChild };
+  return { logic, drawingArea, scrollBar, tips, firstTabStop: tabStops[0].element, menuItem: menuBar.firstChild };
 }

@@ -122,5 +122,6 @@ export class PagePlatform {
       for (const name in values) element.setAttribute(name, values[name]);
     this.texts.clear();
     this.attributes.clear();
+    this.form.tips.refreshShown();
   }
 }

@@ -13,14 +13,32 @@ function decimalSeparator() {
   return parts.find((part) => part.type === 'decimal')?.value ?? '.';
 }
 
-// The whole window shrinks to fit a screen smaller than itself, keeping its layout.
+// The window's scale that the address asks for ("?scale=1": the window at its own size, which
+// the browser's zoom then enlarges or reduces), or null to fit the screen.
+function askedScale(search) {
+  const asked = Number(new URLSearchParams(search).get('scale'));
+  return asked > 0 && Number.isFinite(asked) ? asked : null;
+}
+
+// The largest scale at which the whole window fits the page, keeping its proportions.
+function fittingScale(window, page, margin = 8) {
+  return Math.min((page.width - margin) / window.width, (page.height - margin) / window.height);
+}
+
+// The whole window fills the screen it is on, up and down, keeping its layout: a projector
+// shows it large, a netbook small, and a resize or a turned tablet fits it again. A transform
+// scales what is laid out once, at the described size, so every text keeps its place and its
+// width at any scale, and the browser draws the text and the drawing at the scale, sharp.
 function fitToScreen(frame) {
   const outer = frame.firstElementChild;
+  const fixed = askedScale(location.search);
   const fit = () => {
-    const scale = Math.min(1, (innerWidth - 8) / outer.offsetWidth, (innerHeight - 8) / outer.offsetHeight);
-    outer.style.transform = scale < 1 ? `scale(${scale})` : '';
-    frame.style.width = `${outer.offsetWidth * scale}px`;
-    frame.style.height = `${outer.offsetHeight * scale}px`;
+    const size = { width: outer.offsetWidth, height: outer.offsetHeight };
+    const scale = fixed ?? fittingScale(size, { width: innerWidth, height: innerHeight });
+    outer.style.transform = scale === 1 ? '' : `scale(${scale})`;
+    document.documentElement.style.setProperty('--window-scale', String(scale));
+    frame.style.width = `${size.width * scale}px`;
+    frame.style.height = `${size.height * scale}px`;
   };
   addEventListener('resize', fit);
   fit();
@@ -34,7 +52,7 @@ async function startVirenast() {
   const form = buildWindow(description, root, (command) => platform.raise(command));
   form.boxPlacement = {
     window: root,
-    keepClear: [form.drawingArea, ...document.querySelectorAll('[data-value]')].map(
+    keepClear: [form.drawingArea, ...document.querySelectorAll('[data-value]'), form.scrollBar.element].map(
       (element) => element.closest('.current-box') ?? element),
     column: document.querySelector('.control.button'),
   };
