@@ -22,6 +22,13 @@ std::span<const TwipPoint> BodyPath::previous() const
 
 float BodyPath::currentSpacing() const { return paths_.empty() ? pixelTwips : paths_.back().spacing; }
 
+std::size_t BodyPath::pointsReserved() const
+{
+    std::size_t reserved = 0;
+    for (const Path& path : paths_) reserved += path.points.capacity();
+    return reserved;
+}
+
 void BodyPath::clear()
 {
     for (Path& path : paths_) {

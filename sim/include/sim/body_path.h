@@ -47,6 +47,8 @@ public:
     std::uint64_t revision() const { return revision_; }
     // How many paths are held: at most two, plus one for each outer run waiting under a nested one.
     std::size_t pathsHeld() const { return paths_.size(); }
+    // The points the held paths have room for: what they take in memory, 8 bytes a point.
+    std::size_t pointsReserved() const;
 
     void sceneReset(const SceneReset& reset) override;
     void runStarted(const RunStarted& started) override;

@@ -35,6 +35,7 @@ constexpr double wallSecondsPerYear(Pace pace)
 class PaceClock {
 public:
     using time_point = std::chrono::steady_clock::time_point;
+    using duration = std::chrono::steady_clock::duration;
     virtual time_point now() = 0;
 
 protected:
