@@ -74,7 +74,8 @@ void BodyPath::runEnded(const RunEnded& ended)
 BodyPath::Path* BodyPath::pathOfRunGoingOn()
 {
     if (runsGoingOn_.empty()) return nullptr;  // watching began in the middle of a run
-    const auto found = std::ranges::find(paths_, runsGoingOn_.back(), &Path::run);
+    const std::uint64_t run = runsGoingOn_.back();
+    const auto found = std::find_if(paths_.begin(), paths_.end(), [run](const Path& path) { return path.run == run; });
     return found == paths_.end() ? nullptr : &*found;
 }
 
@@ -116,7 +117,7 @@ void BodyPath::dropOldPaths()
     std::vector<Path> kept;
     for (std::size_t i = 0; i < paths_.size(); ++i) {
         const bool recent = i + 2 >= paths_.size();
-        if (recent || std::ranges::find(runsGoingOn_, paths_[i].run) != runsGoingOn_.end())
+        if (recent || std::find(runsGoingOn_.begin(), runsGoingOn_.end(), paths_[i].run) != runsGoingOn_.end())
             kept.push_back(std::move(paths_[i]));
     }
     paths_ = std::move(kept);
