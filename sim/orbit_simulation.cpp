@@ -5,20 +5,35 @@
 
 #include "sim/user_messages.h"
 
+#include <algorithm>
+
 namespace virenast::sim {
 
 using platform::Label;
 using platform::TextBox;
 using platform::massBox;
 
-OrbitSimulation::Attractions OrbitSimulation::showAttractions(Point body1, Point body2, Point moving)
+void OrbitSimulation::addObserver(RunObserver& observer) { observers_.push_back(&observer); }
+
+void OrbitSimulation::removeObserver(RunObserver& observer)
 {
-    Real d1 = distanceAu(body1, moving);
-    showNumber(Label::DC1C, d1);
-    d1 = metresFromAu(d1);
-    Real d2 = distanceAu(body2, moving);
-    showNumber(Label::DC2C, d2);
-    d2 = metresFromAu(d2);
+    const auto found = std::find(observers_.begin(), observers_.end(), &observer);
+    if (found != observers_.end()) observers_.erase(found);
+}
+
+Attractions OrbitSimulation::recorded(const StepAttractions& shown)
+{
+    return {shown.distance1Au.value(), shown.distance2Au.value(), shown.force1.value(), shown.force2.value()};
+}
+
+OrbitSimulation::StepAttractions OrbitSimulation::showAttractions(Point body1, Point body2, Point moving)
+{
+    const Real d1Au = distanceAu(body1, moving);
+    showNumber(Label::DC1C, d1Au);
+    const Real d1 = metresFromAu(d1Au);
+    const Real d2Au = distanceAu(body2, moving);
+    showNumber(Label::DC2C, d2Au);
+    const Real d2 = metresFromAu(d2Au);
 
     const Real g1 = boxValue(window_, TextBox::G1);
     const Real f1 = attraction(g1, boxValue(window_, massBox), d1);
@@ -26,7 +41,7 @@ OrbitSimulation::Attractions OrbitSimulation::showAttractions(Point body1, Point
     const Real f2 = attraction(g2, boxValue(window_, massBox), d2);
     showNumber(Label::AC1C, f1);
     showNumber(Label::AC2C, f2);
-    return {d1, d2, f1, f2};
+    return {d1, d2, f1, f2, d1Au, d2Au};
 }
 
 void OrbitSimulation::showInputError()

@@ -35,10 +35,13 @@ void setLineStart(platform::WindowPlatform& window, platform::Line line, Point a
     window.setLinePoint(line, LineEnd::Y1, toSingle(screenTwips(at.y)));
 }
 
-void setLineEnd(platform::WindowPlatform& window, platform::Line line, Point at)
+TwipPoint setLineEnd(platform::WindowPlatform& window, platform::Line line, Point at)
 {
-    window.setLinePoint(line, LineEnd::X2, toSingle(screenTwips(at.x)));
-    window.setLinePoint(line, LineEnd::Y2, toSingle(screenTwips(at.y)));
+    const float x = toSingle(screenTwips(at.x));
+    window.setLinePoint(line, LineEnd::X2, x);
+    const float y = toSingle(screenTwips(at.y));
+    window.setLinePoint(line, LineEnd::Y2, y);
+    return {x, y};
 }
 
 Real distanceAu(Point fixedBody, Point movingBody)

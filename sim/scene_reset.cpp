@@ -10,8 +10,11 @@ using platform::Line;
 using platform::Shape;
 using platform::TextBox;
 
-void OrbitSimulation::resetScene()
+void OrbitSimulation::resetScene() { placeScene(false); }
+
+SceneReset OrbitSimulation::placeScene(bool byRun)
 {
+    SceneReset reset{byRun, runsInProgress_, std::nullopt, std::nullopt};
     try {
         const Real ys = boxValue(window_, TextBox::ys);
         const Real xs = boxValue(window_, TextBox::xs);
@@ -25,13 +28,15 @@ void OrbitSimulation::resetScene()
         placeBody(window_, Shape::corps2, body2);
         setLineStart(window_, Line::Line2, body2);
         placeBody(window_, Shape::corps, moving);
-        setLineEnd(window_, Line::Line1, moving);
+        reset.bodyDrawnAt = setLineEnd(window_, Line::Line1, moving);
         setLineEnd(window_, Line::Line2, moving);
 
-        showAttractions(body1, body2, moving);
+        reset.attractions = recorded(showAttractions(body1, body2, moving));
     } catch (const platform::Error&) {
         showInputError();
     }
+    publish(&RunObserver::sceneReset, reset);
+    return reset;
 }
 
 }  // namespace virenast::sim

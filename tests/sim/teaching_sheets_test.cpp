@@ -9,6 +9,7 @@
 #include "platform/number_text.h"
 #include "sim/orbit_simulation.h"
 #include "support/default_window.h"
+#include "support/run_recorder.h"
 #include "support/teaching_scenarios.h"
 #include "support/test_options.h"
 
@@ -30,8 +31,8 @@ using platform::Label;
 using platform::TextBox;
 using platform::yearsBox;
 
-// What the window shows after one step, read as numbers: the elapsed time, the new position,
-// and the distances at the start of the step.
+// What one step shows, from its record: the elapsed time, the new position, and the
+// distances at the start of the step.
 struct Step {
     double years, x, y, d1, d2;
 };
@@ -41,15 +42,19 @@ struct SheetRun {
     explicit SheetRun(const TeachingScenario& scenario, std::span<const TypedText> more = {})
     {
         typeScenario(window, scenario, more);
-        window.onYield = [this](long) {
-            steps.push_back({number(window.caption(Label::tempscourant)), number(window.shownText(TextBox::xsc)),
-                             number(window.shownText(TextBox::ysc)), number(window.caption(Label::DC1C)),
-                             number(window.caption(Label::DC2C))});
-            shownPath.push_back(window.shownText(TextBox::xsc) + ";" + window.shownText(TextBox::ysc));
-        };
+        RunRecorder recorder;
+        simulation.addObserver(recorder);
         simulation.runCalculation();
-        window.onYield = nullptr;
+        simulation.removeObserver(recorder);
+        for (const sim::StepRecord& step : recorder.steps) {
+            steps.push_back({step.elapsedYears, step.position.x, step.position.y, step.attractions.distance1Au,
+                             step.attractions.distance2Au});
+            // The position as xsc and ysc show it.
+            shownPath.push_back(shown(step.position.x) + ";" + shown(step.position.y));
+        }
     }
+
+    static std::string shown(double value) { return std::string(platform::NumberText(",").toText(value).view()); }
 
     static double number(const std::string& text) { return platform::NumberText(",").toNumber(text); }
 

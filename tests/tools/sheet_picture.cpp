@@ -12,7 +12,9 @@
 //   virenast_sheet_picture SCENARIO OUTPUT.png      (scripts/sheet-pictures.sh runs it)
 #include "app/form1.h"
 #include "platform/memory_platform.h"
+#include "platform/number_text.h"
 #include "sim/orbit_simulation.h"
+#include "support/run_recorder.h"
 #include "support/teaching_scenarios.h"
 
 #include <QApplication>
@@ -52,11 +54,9 @@ struct RecordedRun {
     QSizeF drawingTwips;
 };
 
-QPointF centreOfBody(MemoryPlatform& window)
-{
-    return {window.geometry(Shape::corps, ShapeGeometry::Left) + window.geometry(Shape::corps, ShapeGeometry::Width) / 2,
-            window.geometry(Shape::corps, ShapeGeometry::Top) + window.geometry(Shape::corps, ShapeGeometry::Height) / 2};
-}
+QPointF pointOf(virenast::sim::TwipPoint point) { return {point.x, point.y}; }
+
+std::string shown(double value) { return std::string(virenast::platform::NumberText(",").toText(value).view()); }
 
 RecordedRun recordRun(const TeachingScenario& scenario)
 {
@@ -64,15 +64,21 @@ RecordedRun recordRun(const TeachingScenario& scenario)
     MemoryPlatform window;
     virenast::testing::typeScenario(window, scenario);
     run.drawingTwips = QSizeF(window.frameWidth(), window.frameHeight());
-    // A step draws the body where the previous one left it, then moves it on.
-    window.onYield = [&](long) {
-        run.path.push_back(centreOfBody(window));
-        run.elapsed.push_back(window.caption(Label::tempscourant));
-        run.positions.push_back(window.shownText(TextBox::xsc) + ";" + window.shownText(TextBox::ysc));
-    };
-    virenast::sim::OrbitSimulation(window).runCalculation();
-    // The last place drawn: where the body left the drawing, or the one before the end.
-    if (run.path.empty() || run.path.back() != centreOfBody(window)) run.path.push_back(centreOfBody(window));
+    virenast::sim::OrbitSimulation simulation(window);
+    virenast::testing::RunRecorder recorder;
+    simulation.addObserver(recorder);
+    simulation.runCalculation();
+    // From the start, each place a step drew the body at (where the previous step left it), to
+    // the last place drawn: where the body left the drawing, or the one before the end.
+    if (!recorder.starts.empty() && recorder.starts[0].bodyDrawnAt)
+        run.path.push_back(pointOf(*recorder.starts[0].bodyDrawnAt));
+    for (const virenast::sim::StepRecord& step : recorder.steps) {
+        if (run.path.empty() || run.path.back() != pointOf(step.bodyDrawnAt)) run.path.push_back(pointOf(step.bodyDrawnAt));
+        run.elapsed.push_back(shown(step.elapsedYears));
+        run.positions.push_back(shown(step.position.x) + ";" + shown(step.position.y));
+    }
+    if (!recorder.ends.empty() && recorder.ends[0].bodyDrawnAt && run.path.back() != pointOf(*recorder.ends[0].bodyDrawnAt))
+        run.path.push_back(pointOf(*recorder.ends[0].bodyDrawnAt));
     return run;
 }
 

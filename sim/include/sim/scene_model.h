@@ -5,6 +5,7 @@
 
 #include "platform/checked_real.h"
 #include "platform/window_platform.h"
+#include "run_records.h"
 
 #include <cstdint>
 
@@ -34,7 +35,8 @@ Real boxValue(platform::WindowPlatform& window, platform::TextBox box);
 // Centres the circle on the point: Top first, then Left, from its size read afresh.
 void placeBody(platform::WindowPlatform& window, platform::Shape shape, Point at);
 void setLineStart(platform::WindowPlatform& window, platform::Line line, Point at);
-void setLineEnd(platform::WindowPlatform& window, platform::Line line, Point at);
+// Returns the twips it gave the line: where the moving body's centre is drawn.
+TwipPoint setLineEnd(platform::WindowPlatform& window, platform::Line line, Point at);
 
 // Distance from a fixed body to the moving body, in AU.
 Real distanceAu(Point fixedBody, Point movingBody);
