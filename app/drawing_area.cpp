@@ -4,11 +4,16 @@
 #include "drawing_area.h"
 
 #include "form/form1_description.h"
+#include "sim/body_path.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <QPolygonF>
+
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 
 namespace virenast::app {
@@ -29,7 +34,47 @@ QRect touchedPixels(const QRectF& pixels)
     return pixels.normalized().toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
+QPolygonF pixelsFromTwips(std::span<const sim::TwipPoint> points)
+{
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const sim::TwipPoint& point : points)
+        polygon.append(QPointF(point.x, point.y) / form::twipsPerPixel);
+    return polygon;
+}
+
 QRectF pixelsFromTwips(const QLineF& twips) { return QRectF(twips.p1() / form::twipsPerPixel, twips.p2() / form::twipsPerPixel); }
+
+// Draws the parts of a polyline that cross `within`, and only those: a long path costs a
+// repaint of a few pixels little more than a walk along its points. A dashed pen keeps its
+// dashes where a full drawing would put them.
+void drawPolylineWithin(QPainter& painter, const QPolygonF& points, const QRectF& within, QPen pen)
+{
+    const qreal dashUnit = std::max<qreal>(pen.widthF(), 1);
+    qreal length = 0;  // along the polyline, to the point at i
+    qsizetype runStart = -1;
+    qreal runStartLength = 0;
+    const auto flush = [&](qsizetype end) {  // draws points [runStart, end]
+        if (runStart < 0) return;
+        if (pen.style() != Qt::SolidLine) pen.setDashOffset(runStartLength / dashUnit);
+        painter.setPen(pen);
+        painter.drawPolyline(points.constData() + runStart, static_cast<int>(end - runStart + 1));
+        runStart = -1;
+    };
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        const QRectF segment = QRectF(points[i - 1], points[i]).normalized().adjusted(-2, -2, 2, 2);
+        if (segment.intersects(within)) {
+            if (runStart < 0) {
+                runStart = i - 1;
+                runStartLength = length;
+            }
+        } else {
+            flush(i - 1);
+        }
+        length += QLineF(points[i - 1], points[i]).length();
+    }
+    flush(points.size() - 1);
+}
 
 }  // namespace
 
@@ -139,11 +184,68 @@ void DrawingArea::lineMoved(const QLineF& oldTwips, const QLineF& newTwips)
     update(touchedPixels(pixelsFromTwips(oldTwips)) | touchedPixels(pixelsFromTwips(newTwips)));
 }
 
+void DrawingArea::setBodyPath(const sim::BodyPath* path, QColor colour)
+{
+    path_ = path;
+    pathColour_ = colour;
+    paintedRevision_ = path ? path->revision() : 0;
+    update();
+}
+
+void DrawingArea::setPathShown(bool shown)
+{
+    if (shown == pathShown_) return;
+    pathShown_ = shown;
+    update();
+}
+
+void DrawingArea::refreshPath()
+{
+    if (path_ == nullptr || path_->revision() == paintedRevision_) return;
+    const auto current = path_->current();
+    const auto previous = path_->previous();
+    // The common case, a run going on: the current path only grew. Repaint from the last point
+    // painted to the new ones; anything else repaints the whole drawing.
+    if (pathShown_) {
+        if (previous.size() == paintedPrevious_ && current.size() > paintedCurrent_ && paintedCurrent_ > 0) {
+            const QPolygonF added = pixelsFromTwips(current.subspan(paintedCurrent_ - 1));
+            update(touchedPixels(added.boundingRect()));
+        } else {
+            update();
+        }
+    }
+    paintedRevision_ = path_->revision();
+    paintedCurrent_ = current.size();
+    paintedPrevious_ = previous.size();
+}
+
+void DrawingArea::paintPath(QPainter& painter, const QRegion& region)
+{
+    if (path_ == nullptr || !pathShown_) return;
+    QPen pen(pathColour_, 2);  // two pixels, to be seen from the back of a class
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    const QRectF within = region.boundingRect();
+    painter.save();
+    painter.setClipRegion(region);
+    // The run before, dashed, so that two runs can be told apart in the same colour.
+    if (const auto previous = path_->previous(); previous.size() > 1) {
+        QPen dashed = pen;
+        dashed.setStyle(Qt::DashLine);
+        drawPolylineWithin(painter, pixelsFromTwips(previous), within, dashed);
+    }
+    if (const auto current = path_->current(); current.size() > 1)
+        drawPolylineWithin(painter, pixelsFromTwips(current), within, pen);
+    painter.restore();
+}
+
 void DrawingArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
     painter.setRenderHint(QPainter::Antialiasing);
+    // The path first: the lines and the bodies stand on it.
+    paintPath(painter, event->region());
     const QPen outline(palette().color(QPalette::WindowText), 1);  // one pixel, scaled with the screen
     painter.setPen(outline);
     // Lines first, so that the bodies sit on top of the ends that join them.

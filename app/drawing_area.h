@@ -11,6 +11,12 @@
 #include <QPixmap>
 #include <QRectF>
 
+#include <cstdint>
+
+namespace virenast::sim {
+class BodyPath;
+}
+
 namespace virenast::app {
 
 class DrawingArea;
@@ -88,6 +94,8 @@ private:
 // object left and reached, not the whole area.
 class DrawingArea : public QFrame {
     Q_OBJECT
+    Q_PROPERTY(bool pathShown READ pathShown)
+    Q_PROPERTY(QColor pathColour READ pathColour)
 
 public:
     explicit DrawingArea(QWidget* parent);
@@ -99,12 +107,31 @@ public:
     void shapeMoved(const QRectF& oldTwips, const QRectF& newTwips);
     void lineMoved(const QLineF& oldTwips, const QLineF& newTwips);
 
+    // The body's path, drawn under the lines and the circles: the current run's solid, the one
+    // before it dashed, in `colour`. Without a path, or hidden, none is drawn.
+    void setBodyPath(const sim::BodyPath* path, QColor colour);
+    void setPathShown(bool shown);
+    bool pathShown() const { return pathShown_; }
+    QColor pathColour() const { return pathColour_; }
+    // Called at each turn of the window: repaints what the path gained since the last turn,
+    // or the whole drawing when the path was cleared, started again or thinned.
+    void refreshPath();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintPath(QPainter& painter, const QRegion& region);
+
     QList<CircleShape*> circles_;
     QList<LineShape*> lines_;
+    const sim::BodyPath* path_ = nullptr;
+    QColor pathColour_;
+    bool pathShown_ = true;
+    // What the drawing shows of the path: the revision and the sizes it was painted at.
+    std::uint64_t paintedRevision_ = 0;
+    std::size_t paintedCurrent_ = 0;
+    std::size_t paintedPrevious_ = 0;
 };
 
 }  // namespace virenast::app

@@ -4,16 +4,21 @@
 #include "app/form1.h"
 
 #include "app/number_widgets.h"
+#include "display_menu_bar.h"
+#include "display_settings.h"
 #include "drawing_area.h"
 #include "form/colours.h"
 #include "form/form1_description.h"
 #include "form/start_geometry.h"
 #include "form/window_commands.h"
 #include "keyboard_controls.h"
+#include "path_colours.h"
 #include "qt_window_platform.h"
 #include "rocket_icon.h"
 #include "show_reminder.h"
+#include "sim/body_path.h"
 #include "sim/orbit_simulation.h"
+#include "sim/run_pace.h"
 #include "window_placement.h"
 
 #include <QAction>
@@ -21,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include <algorithm>
 #include <utility>
@@ -137,7 +143,10 @@ Form1::Form1(const QLocale& locale)
     const QWidget* buttonColumn = nullptr;
     std::vector<std::pair<int, QWidget*>> tabStops;
     const auto forward = [this](form::Command command) {
-        return [this, command] { form::perform(command, *simulation_, *platform_); };
+        return [this, command] {
+            form::perform(command, *simulation_, *platform_);
+            platform_->showTurn();  // a command that does not yield (a reset) shows its end too
+        };
     };
     for (const ControlDescription& control : form::form1Controls()) {
         QWidget* widget = nullptr;
@@ -211,9 +220,45 @@ Form1::Form1(const QLocale& locale)
         placeMessageBox(box, *this, *buttonColumn, keepClear);
     });
     simulation_ = std::make_unique<sim::OrbitSimulation>(*platform_);
+
+    // What a class needs to see a run: the body's path and a pace it can follow.
+    drawingArea_ = logic.drawingArea;
+    bodyPath_ = std::make_unique<sim::BodyPath>();
+    clock_ = std::make_unique<sim::SteadyPaceClock>();
+    pacer_ = std::make_unique<sim::RunPacer>(*clock_);
+    simulation_->addObserver(*bodyPath_);
+    simulation_->addObserver(*pacer_);
+    platform_->setPacer(pacer_.get(), clock_.get());
+    const QColor background = drawingArea_->palette().color(QPalette::Window);
+    const form::Rgb bodyColour = *form::rgbOf(form::findControl("corps")->colour);
+    const form::Rgb path = pathColour(bodyColour, form::Rgb{static_cast<std::uint8_t>(background.red()),
+                                                            static_cast<std::uint8_t>(background.green()),
+                                                            static_cast<std::uint8_t>(background.blue())});
+    drawingArea_->setBodyPath(bodyPath_.get(), QColor(path.red, path.green, path.blue));
+    displayMenu_ = new DisplayMenuBar(*menuBar(), [this](form::DisplayCommand command) { choose(command); });
+    choices_ = loadDisplayChoices();
+    showChoices();
+    // F10 opens the menu bar's first menu, as on Windows; the arrows go on from there.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 Form1::~Form1() = default;
+
+void Form1::choose(form::DisplayCommand command)
+{
+    choices_.apply(command);
+    showChoices();
+    saveDisplayChoices(choices_);
+}
+
+void Form1::showChoices()
+{
+    displayMenu_->show(choices_);
+    drawingArea_->setPathShown(choices_.trajectoryShown);
+    pacer_->setPace(choices_.pace);
+    if (choices_.pace == sim::Pace::Maximal) platform_->stopWaiting();
+}
 
 void Form1::closeEvent(QCloseEvent* event)
 {

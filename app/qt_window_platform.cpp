@@ -6,9 +6,11 @@
 #include "app/box_title.h"
 #include "drawing_area.h"
 #include "form/form1_description.h"
+#include "sim/run_pace.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +19,10 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace virenast::app {
 namespace {
@@ -183,9 +187,41 @@ void QtWindowPlatform::messageBox(std::string_view text, std::string_view title,
         style == platform::MessageStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
     PlacedMessageBox box(icon, fromUtf8(title), fromUtf8(text), window_, placeMessageBox_);
     box.exec();
+    // The time the box was open is not made up by running faster afterwards.
+    if (pacer_ != nullptr) pacer_->restartFromNow();
 }
 
-void QtWindowPlatform::yield() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtWindowPlatform::showTurn() { widgets_.drawingArea->refreshPath(); }
+
+void QtWindowPlatform::yield()
+{
+    showTurn();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    waitForPace();
+}
+
+// Not a busy loop: the event loop sleeps until an event comes or the step is due.
+void QtWindowPlatform::waitForPace()
+{
+    if (pacer_ == nullptr || clock_ == nullptr) return;
+    while (pacer_->pace() != sim::Pace::Maximal) {
+        const auto due = pacer_->waitUntil();
+        if (!due) return;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(*due - clock_->now());
+        if (left.count() <= 0) return;
+        QEventLoop loop;
+        QTimer::singleShot(left, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        // A run started during the wait waits in its own loop, within this one.
+        QEventLoop* const outer = std::exchange(waiting_, &loop);
+        loop.exec();
+        waiting_ = outer;
+    }
+}
+
+void QtWindowPlatform::stopWaiting()
+{
+    if (waiting_ != nullptr) waiting_->quit();
+}
 
 void QtWindowPlatform::end()
 {

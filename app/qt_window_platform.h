@@ -15,6 +15,13 @@ class QLineEdit;
 class QScrollBar;
 class QWidget;
 
+class QEventLoop;
+
+namespace virenast::sim {
+class PaceClock;
+class RunPacer;
+}
+
 namespace virenast::app {
 
 class CircleShape;
@@ -57,8 +64,25 @@ public:
     using MessageBoxPlacement = std::function<void(QWidget& box)>;
     void setMessageBoxPlacement(MessageBoxPlacement place) { placeMessageBox_ = std::move(place); }
 
+    // The pace the yield keeps to; without one, runs go at the maximal pace.
+    void setPacer(sim::RunPacer* pacer, sim::PaceClock* clock)
+    {
+        pacer_ = pacer;
+        clock_ = clock;
+    }
+    // Ends a wait for the next step at once: the pace has just become the maximal one.
+    void stopWaiting();
+    // What a turn of the window shows that the widgets do not hold themselves: the body's path.
+    void showTurn();
+
 private:
+    // Handles events until the pacer lets the run go on.
+    void waitForPace();
+
     QWidget& window_;
+    sim::RunPacer* pacer_ = nullptr;
+    sim::PaceClock* clock_ = nullptr;
+    QEventLoop* waiting_ = nullptr;
     Form1Widgets widgets_;
     MessageBoxPlacement placeMessageBox_;
 };

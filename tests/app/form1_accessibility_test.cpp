@@ -78,8 +78,9 @@ TEST(Form1Accessibility, ButtonsScrollBarAndMenuItemCarryTheirNames)
 
     QAccessibleInterface* menuBar = QAccessible::queryAccessibleInterface(window.menuBar());
     ASSERT_NE(menuBar, nullptr);
-    ASSERT_EQ(menuBar->childCount(), 1);
-    EXPECT_EQ(menuBar->child(0)->text(QAccessible::Name), "A propos");
+    ASSERT_EQ(menuBar->childCount(), 2);
+    EXPECT_EQ(menuBar->child(0)->text(QAccessible::Name), "Affichage");
+    EXPECT_EQ(menuBar->child(1)->text(QAccessible::Name), "A propos");
 }
 
 }  // namespace

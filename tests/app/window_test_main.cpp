@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -25,7 +26,10 @@ int main(int argc, char** argv)
     }
 #endif
     qputenv("QT_QPA_PLATFORM", platform);
+    // The choices a test makes are kept here, never in the user's own settings, nor read from them.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath(QStringLiteral("config"))));
     QApplication application(argc, argv);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.filePath(QStringLiteral("config")));
     virenast::app::installLabelAccessibility();  // as the program does at its start
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

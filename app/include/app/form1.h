@@ -3,17 +3,24 @@
 
 #pragma once
 
+#include "form/display_choices.h"
+
 #include <QLocale>
 #include <QMainWindow>
 
 #include <memory>
 
 namespace virenast::sim {
+class BodyPath;
 class OrbitSimulation;
-}
+class RunPacer;
+class SteadyPaceClock;
+}  // namespace virenast::sim
 
 namespace virenast::app {
 
+class DisplayMenuBar;
+class DrawingArea;
 class QtWindowPlatform;
 
 // The main window: builds every control from the window description, and forwards its clicks
@@ -30,8 +37,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A choice of "Affichage": shown at once, kept for the next start.
+    void choose(form::DisplayCommand command);
+    void showChoices();
+
     std::unique_ptr<QtWindowPlatform> platform_;
+    // The simulation's observers outlive it: it is declared after them.
+    std::unique_ptr<sim::BodyPath> bodyPath_;
+    std::unique_ptr<sim::SteadyPaceClock> clock_;
+    std::unique_ptr<sim::RunPacer> pacer_;
     std::unique_ptr<sim::OrbitSimulation> simulation_;
+    form::DisplayChoices choices_;
+    DisplayMenuBar* displayMenu_ = nullptr;
+    DrawingArea* drawingArea_ = nullptr;
 };
 
 }  // namespace virenast::app
