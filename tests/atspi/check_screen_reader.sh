@@ -12,7 +12,11 @@ program=$1
 reader=$2
 export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 unset QT_QPA_PLATFORM
-exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+# The program starts with the default choices of its menu "Affichage", whatever the user chose.
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+export XDG_CONFIG_HOME=$config
+dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   "$0" &
   program=$!
   status=0

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running Virenast window as a screen reader does, over AT-SPI with pyatspi (the
 library Orca uses): presses "Réinitialiser le graphique" through its action, then checks that
-each result, each input box and the time step's scroll bar give their caption and their value.
+each result, each input box and the time step's scroll bar give their caption and their value,
+and that the items of the menu "Affichage" give their name and whether they are checked.
 Exits 0 when every check holds, 1 otherwise; prints what it heard."""
 import sys
 import time
@@ -44,6 +45,9 @@ def value_of(accessible):
         return accessible.queryValue().currentValue
     except NotImplementedError:
         return None
+
+
+MENU_ITEM_ROLES = (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_RADIO_MENU_ITEM)
 
 
 def main():
@@ -92,6 +96,18 @@ def main():
     print(f"'Finesse du calcul': {hours} {descriptions}")
     if hours != [1.0] or "heures" not in "".join(descriptions):
         failures.append(f"the scroll bar gives {hours} {descriptions}, not 1 hour")
+
+    # The menu "Affichage": each item by its name, with whether it is checked, menu closed.
+    def checked(name):
+        items = [a for a in by_name.get(name, []) if a.getRole() in MENU_ITEM_ROLES]
+        states = [a.getState().contains(pyatspi.STATE_CHECKED) for a in items]
+        print(f"{name!r}: checked {states}")
+        return states
+
+    for name, expected in (("Trajectoire", True), ("Vitesse maximale", True), ("1 an en 5 secondes", False),
+                           ("1 an en 20 secondes", False), ("1 an en 1 minute", False)):
+        if checked(name) != [expected]:
+            failures.append(f"the menu item {name!r} is not heard {'checked' if expected else 'unchecked'}")
 
     for failure in failures:
         print("FAILED:", failure)
