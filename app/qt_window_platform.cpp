@@ -106,19 +106,18 @@ QtWindowPlatform::QtWindowPlatform(QWidget& window, const Form1Widgets& widgets,
 
 std::string QtWindowPlatform::text(platform::TextBox box)
 {
+    if (const auto& pending = pendingTexts_[indexOf(box)]) return *pending;
     return widgets_.textBoxes[indexOf(box)]->text().toStdString();
 }
 
 void QtWindowPlatform::setText(platform::TextBox box, std::string_view text)
 {
-    QLineEdit* lineEdit = widgets_.textBoxes[indexOf(box)];
-    lineEdit->setText(fromUtf8(text));
-    lineEdit->setCursorPosition(0);  // a number too long for its box shows its first digits
+    pendingTexts_[indexOf(box)] = std::string(text);
 }
 
 void QtWindowPlatform::setCaption(platform::Label label, std::string_view caption)
 {
-    widgets_.labels[indexOf(label)]->setText(fromUtf8(caption));
+    pendingCaptions_[indexOf(label)] = std::string(caption);
 }
 
 float QtWindowPlatform::shapeGeometry(platform::Shape shape, platform::ShapeGeometry which)
@@ -185,16 +184,38 @@ void QtWindowPlatform::messageBox(std::string_view text, std::string_view title,
 {
     const QMessageBox::Icon icon =
         style == platform::MessageStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
+    showTurn();  // the box stands over what the logic has written so far
     PlacedMessageBox box(icon, fromUtf8(title), fromUtf8(text), window_, placeMessageBox_);
     box.exec();
     // The time the box was open is not made up by running faster afterwards.
     if (pacer_ != nullptr) pacer_->restartFromNow();
 }
 
-void QtWindowPlatform::showTurn() { widgets_.drawingArea->refreshPath(); }
+void QtWindowPlatform::showTurn()
+{
+    for (std::size_t i = 0; i < pendingTexts_.size(); ++i) {
+        if (!pendingTexts_[i]) continue;
+        QLineEdit* lineEdit = widgets_.textBoxes[i];
+        lineEdit->setText(fromUtf8(*pendingTexts_[i]));
+        lineEdit->setCursorPosition(0);  // a number too long for its box shows its first digits
+        pendingTexts_[i].reset();
+    }
+    for (std::size_t i = 0; i < pendingCaptions_.size(); ++i) {
+        if (!pendingCaptions_[i]) continue;
+        widgets_.labels[i]->setText(fromUtf8(*pendingCaptions_[i]));
+        pendingCaptions_[i].reset();
+    }
+    widgets_.drawingArea->refreshPath();
+}
 
+// At the maximal pace a step comes back at once until a frame's time has passed; a paced run
+// waits for its step, and so turns at every one.
 void QtWindowPlatform::yield()
 {
+    const auto now = std::chrono::steady_clock::now();
+    const bool paced = pacer_ != nullptr && pacer_->waitUntil().has_value();
+    if (!paced && now - lastTurn_ < turnInterval) return;
+    lastTurn_ = now;
     showTurn();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     waitForPace();

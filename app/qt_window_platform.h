@@ -8,7 +8,10 @@
 #include <QLocale>
 
 #include <array>
+#include <chrono>
 #include <functional>
+#include <optional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -40,6 +43,12 @@ struct Form1Widgets {
 
 // The window platform on the Qt window: reads and writes the widgets it is handed, shows
 // message boxes with Qt's, and yields to Qt's event loop.
+//
+// A run writes its texts at every step, far more often than a screen shows them: the texts are
+// kept per control and put into the widgets at each turn of the window, about once a frame,
+// before each box and at the end of each command; the events are handled at those turns only.
+// The logic reads back what it wrote, so no result changes; whatever handles an event sees the
+// widgets as the logic left them.
 class QtWindowPlatform final : public platform::WindowPlatform {
 public:
     // The user's number format is the given locale's (the system's unless a test says).
@@ -72,14 +81,20 @@ public:
     }
     // Ends a wait for the next step at once: the pace has just become the maximal one.
     void stopWaiting();
-    // What a turn of the window shows that the widgets do not hold themselves: the body's path.
+    // Puts what the logic wrote into the widgets, and the body's path into the drawing.
     void showTurn();
+
+    // How long a run goes at the maximal pace between two turns of the window.
+    static constexpr std::chrono::milliseconds turnInterval{16};
 
 private:
     // Handles events until the pacer lets the run go on.
     void waitForPace();
 
     QWidget& window_;
+    std::array<std::optional<std::string>, platform::textBoxCount> pendingTexts_;
+    std::array<std::optional<std::string>, platform::labelCount> pendingCaptions_;
+    std::chrono::steady_clock::time_point lastTurn_ = std::chrono::steady_clock::now();
     sim::RunPacer* pacer_ = nullptr;
     sim::PaceClock* clock_ = nullptr;
     QEventLoop* waiting_ = nullptr;

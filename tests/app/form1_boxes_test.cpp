@@ -65,7 +65,7 @@ protected:
 
 TEST_F(Form1Boxes, PauseAndAboutDuringARunAndTheEndReportStandClear)
 {
-    typeInto(window, "Text1", "0,01");
+    typeInto(window, "Text1", "2");  // long enough at the maximal pace for both boxes
     QTimer::singleShot(5, [&] { button(window, "Command3")->click(); });
     QTimer::singleShot(10, [&] { window.findChild<QAction*>("apropos")->trigger(); });
     button(window, "Command2")->click();

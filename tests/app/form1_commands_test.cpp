@@ -16,7 +16,8 @@ namespace {
 
 constexpr const char* aboutText = "Application réalisée par Tarvenil pour un TP d'actions mécaniques à distances";
 
-constexpr const char* runYears = "0,1";  // 877 steps
+// 17 510 steps: long enough at the maximal pace for a box asked for after the first turns.
+constexpr const char* runYears = "2";
 
 TEST(WindowCommands, AboutAndPauseOutsideARunChangeNothing)
 {

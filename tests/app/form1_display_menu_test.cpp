@@ -13,10 +13,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace virenast::testing {
 namespace {
@@ -223,6 +225,38 @@ TEST_F(Form1DisplayMenu, ChoicesAreRememberedFromOneStartToTheNext)
     app::Form1 damaged{QLocale(QLocale::French)};
     EXPECT_TRUE(item(damaged, "vitesseMax")->isChecked());
     EXPECT_TRUE(item(damaged, "trajectoire")->isChecked());
+}
+
+}  // namespace
+}  // namespace virenast::testing
+
+namespace virenast::testing {
+namespace {
+
+// At the maximal pace the texts reach the widgets at the window's turns: whatever handles an
+// event during a run sees them move on, each turn's texts those of one step (the elapsed time
+// and the position written together), and the end shows the last step as before.
+TEST(Form1Turns, EveryTurnOfARunShowsTheTextsOfOneStep)
+{
+    const RunDisplay expected = undisturbedRunEnd("3");
+    app::Form1 window{QLocale(QLocale::French)};
+    window.show();
+    typeInto(window, "Text1", QStringLiteral("3"));
+    std::vector<RunDisplay> seen;
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] { seen.push_back(runDisplay(window)); });
+    MessageBoxWatcher boxes;
+    watch.start();
+    button(window, "Command2")->click();
+    watch.stop();
+    EXPECT_EQ(runDisplay(window), expected);
+    ASSERT_GE(seen.size(), 2u);
+    // Elapsed time never goes back, and it moved on during the run.
+    EXPECT_NE(seen.front().tempscourant, seen.back().tempscourant);
+    // The drawn body and the position's texts change together, at the same turns.
+    for (std::size_t i = 1; i < seen.size(); ++i)
+        EXPECT_EQ(seen[i].xsc == seen[i - 1].xsc, seen[i].corpsLeft == seen[i - 1].corpsLeft) << i;
 }
 
 }  // namespace

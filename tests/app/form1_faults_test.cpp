@@ -84,6 +84,9 @@ TEST(Form1Faults, AThousandResetsAndTheScrollBarMovedAtEveryStepLeaveNoMemoryBeh
             for (int i = 0; i < 1000; ++i) button(window, "Command1")->click();
     });
     storm.start();
+    // Events are handled at the window's turns, about once a frame: a longer run gives the
+    // storm enough of them.
+    typeInto(window, "Text1", "3");
     button(window, "Command2")->click();
     storm.stop();
 
