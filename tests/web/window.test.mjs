@@ -298,6 +298,17 @@ describe(`the window in ${browserName}`, () => {
       assert.equal(named('Finesse du calcul')?.role, 'scrollbar');
       assert.equal(named('Réinitialiser le graphique')?.role, 'button');
       assert.equal(named('A propos')?.role, 'menuitem');
+      assert.equal(named('Affichage', 'menuitem')?.haspopup, 'menu');
+      // The items of "Affichage" are read with their checked state once the menu is open.
+      await page.click('#affichage');
+      const menu = [];
+      const walkMenu = (node) => { menu.push(node); (node.children ?? []).forEach(walkMenu); };
+      walkMenu(await page.accessibility.snapshot({ interestingOnly: false }));
+      const item = (name) => menu.find((node) => node.name === name);
+      assert.deepEqual([item('Trajectoire')?.role, item('Trajectoire')?.checked], ['menuitemcheckbox', true]);
+      assert.deepEqual([item('1 an en 5 secondes')?.role, item('1 an en 5 secondes')?.checked], ['menuitemradio', false]);
+      assert.equal(item('Vitesse maximale')?.checked, true);
+      await page.keyboard.press('Escape');
       // The results, each by its caption, and their numbers as the text they hold.
       for (const name of ['Distance corps1 corps [UA]', 'Action corps2 corps [N]', 'Temps courant [années]'])
         assert.ok(named(name, 'status'), name);
