@@ -423,6 +423,21 @@ describe(`the display choices in ${browserName}`, () => {
       assert.ok(seconds >= 0.9 * 5 * years(texts.tempscourant), `${seconds} s for ${texts.tempscourant} years`);
     }));
 
+  test('a pace chosen during a run takes effect in that run, which still ends as at the maximal pace', () =>
+    withChoices(async (page) => {
+      await page.$eval('#vitesse60', (item) => item.click());
+      await typeInto(page, ...tinyRun);  // six seconds at 1 year in 1 minute
+      await page.click('#Command2');
+      await new Promise((resolve) => setTimeout(resolve, 500));
+      const held = years((await shownTexts(page)).tempscourant);
+      assert.ok(held > 0 && held < 0.05, `${held} years after half a second`);
+      await page.$eval('#vitesseMax', (item) => item.click());
+      const box = await nextBox(page, 3000);  // no longer the five seconds left at the slow pace
+      assert.equal(box.text, 'Fin de calcul');
+      await closeBox(page);
+      expectSameEnd(await shownTexts(page), await shownTwips(page, drawn), memoryRun(`${tinyRun[0]}=${tinyRun[1]}`));
+    }));
+
   test('the choices are kept from one opening of the page to the next', () => withChoices(async (page) => {
     await page.$eval('#vitesse60', (item) => item.click());
     await page.$eval('#trajectoire', (item) => item.click());
