@@ -4,6 +4,8 @@
 #include "description_json.h"
 
 #include "form/colours.h"
+#include "form/display_choices.h"
+#include "form/display_menu.h"
 #include "form/form1_description.h"
 #include "form/scroll_keys.h"
 
@@ -17,6 +19,9 @@ namespace {
 using form::Command;
 using form::ControlDescription;
 using form::ControlKind;
+using form::DisplayCommand;
+using form::MenuRow;
+using form::MenuRowKind;
 using form::ScrollAction;
 using form::ScrollKey;
 using platform::LineEnd;
@@ -54,6 +59,34 @@ const char* commandName(Command command)
 }
 constexpr std::array allCommands{Command::None, Command::ResetScene, Command::RunCalculation, Command::ShowPause,
                                  Command::ShowAbout};
+
+const char* displayCommandName(DisplayCommand command)
+{
+    switch (command) {
+    case DisplayCommand::None: return "None";
+    case DisplayCommand::ToggleTrajectory: return "ToggleTrajectory";
+    case DisplayCommand::PaceMaximal: return "PaceMaximal";
+    case DisplayCommand::PaceYearIn5Seconds: return "PaceYearIn5Seconds";
+    case DisplayCommand::PaceYearIn20Seconds: return "PaceYearIn20Seconds";
+    case DisplayCommand::PaceYearInAMinute: return "PaceYearInAMinute";
+    }
+    return "";
+}
+constexpr std::array allDisplayCommands{DisplayCommand::None, DisplayCommand::ToggleTrajectory,
+                                        DisplayCommand::PaceMaximal, DisplayCommand::PaceYearIn5Seconds,
+                                        DisplayCommand::PaceYearIn20Seconds, DisplayCommand::PaceYearInAMinute};
+static_assert(allDisplayCommands.size() == static_cast<std::size_t>(DisplayCommand::PaceYearInAMinute) + 1,
+              "a display command without its name");
+
+const char* menuRowKindName(MenuRowKind kind)
+{
+    switch (kind) {
+    case MenuRowKind::Menu: return "menu";
+    case MenuRowKind::Checkable: return "checkable";
+    case MenuRowKind::Exclusive: return "exclusive";
+    }
+    return "";
+}
 
 const char* messageStyleName(MessageStyle style)
 {
@@ -253,7 +286,33 @@ void appendControl(std::string& out, const ControlDescription& control)
     out.back() = '}';
 }
 
+
+// A row of the menu "Affichage"; `accessKey` is where the underlined letter stands in the text,
+// -1 for none.
+void appendMenuRow(std::string& out, const MenuRow& row)
+{
+    out += '{';
+    appendField(out, "order", static_cast<long long>(row.order));
+    appendField(out, "name", std::string_view(row.name));
+    appendField(out, "kind", std::string_view(menuRowKindName(row.kind)));
+    appendField(out, "text", std::string_view(row.text));
+    const auto key = row.accessKeyIndex();
+    appendField(out, "accessKey", key ? static_cast<long long>(*key) : -1LL);
+    appendField(out, "parent", std::string_view(row.parent != nullptr ? row.parent : ""));
+    appendField(out, "group", std::string_view(row.group != nullptr ? row.group : ""));
+    appendField(out, "spokenName", std::string_view(row.spoken.name));
+    appendField(out, "spokenDescription", std::string_view(row.spoken.description));
+    appendField(out, "command", std::string_view(displayCommandName(row.command)));
+    out.back() = '}';
+}
+
 }  // namespace
+
+// The body's path in the moving body's green, darkened until it stands out from the drawing's
+// grey back (#f0f0f0) by more than 3:1: the run's own path at 4.6:1, the run before it, dashed,
+// in a lighter green at 3.3:1.
+const form::Rgb currentPathColour{0, 128, 0};
+const form::Rgb previousPathColour{0, 150, 0};
 
 std::string describeWindowAsJson()
 {
@@ -281,6 +340,25 @@ std::string describeWindowAsJson()
     for (const form::ScrollKeyAction& entry : form::scrollKeyActions)
         appendField(out, browserKey(entry.key), std::string_view(scrollActionName(entry.action)));
     out.back() = '}';
+    out += ',';
+    appendNamedValues(out, "displayCommands", allDisplayCommands, displayCommandName);
+    out += "\"pathColours\":{";
+    appendColour(out, "current", currentPathColour);
+    appendColour(out, "previous", previousPathColour);
+    out.back() = '}';
+    out += ',';
+    out += "\"choiceKeys\":[";
+    appendString(out, form::trajectoryKey);
+    out += ',';
+    appendString(out, form::paceKey);
+    out += "],";
+    appendField(out, "menuStandsBefore", std::string_view(form::displayMenuStandsBefore));
+    out += "\"menuRows\":[";
+    for (const MenuRow& row : form::displayMenuRows()) {
+        appendMenuRow(out, row);
+        out += ',';
+    }
+    out.back() = ']';
     out += ',';
     out += "\"controls\":[";
     for (const ControlDescription& control : form::form1Controls()) {

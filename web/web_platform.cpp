@@ -8,6 +8,7 @@
 
 #include <emscripten.h>
 
+#include <chrono>
 #include <cstdlib>
 
 // What touches the document is done by the page's script, `Module.page` (page/page_platform.js).
@@ -46,6 +47,13 @@ EM_JS(float, page_frame_size, (int which), { return Module.page.frameSize(which)
 EM_JS(int, page_scroll_value, (), { return Module.page.scrollValue(); });
 EM_JS(int, page_needs_turn, (), { return Module.page.needsTurn() ? 1 : 0; });
 EM_JS(int, page_next_command, (), { return Module.page.nextCommand(); });
+// The two paths as x, y pairs of twips: the run's own and the one before it.
+EM_JS(void, page_set_paths, (const float* current, int currentCount, const float* previous, int previousCount), {
+    Module.page.setPaths(HEAPF32.subarray(current >> 2, (current >> 2) + currentCount),
+                         HEAPF32.subarray(previous >> 2, (previous >> 2) + previousCount));
+});
+// Suspends the run for about that many milliseconds, the browser painting and taking input.
+EM_ASYNC_JS(void, page_wait, (double milliseconds), { await Module.page.wait(milliseconds); });
 // These two suspend the program until the browser has had its turn, or the box is closed.
 EM_ASYNC_JS(void, page_browser_turn, (), { await Module.page.browserTurn(); });
 EM_ASYNC_JS(void, page_message_box, (const char* text, int textLength, const char* title, int titleLength, int style), {
@@ -119,12 +127,69 @@ std::int16_t WebPlatform::scrollValue() { return static_cast<std::int16_t>(page_
 
 void WebPlatform::messageBox(std::string_view text, std::string_view title, platform::MessageStyle style)
 {
+    handOverPath();
     page_message_box(text.data(), length(text), title.data(), length(title), static_cast<int>(style));
+    pacer_.restartFromNow();  // the time the box stood open is not made up
+}
+
+void WebPlatform::choose(form::DisplayCommand command)
+{
+    choices_.apply(command);
+    pacer_.setPace(choices_.pace);
+}
+
+void WebPlatform::setChoices(const form::DisplayChoices& choices)
+{
+    choices_ = choices;
+    pacer_.setPace(choices_.pace);
+}
+
+void WebPlatform::handOverPath()
+{
+    if (path_.revision() == pathHandedOver_) return;
+    pathHandedOver_ = path_.revision();
+    const auto current = path_.current();
+    const auto previous = path_.previous();
+    pathTwips_.clear();
+    for (const auto part : {current, previous})
+        for (const sim::TwipPoint point : part) {
+            pathTwips_.push_back(point.x);
+            pathTwips_.push_back(point.y);
+        }
+    const int currentCount = static_cast<int>(current.size() * 2);
+    page_set_paths(pathTwips_.data(), currentCount, pathTwips_.data() + currentCount,
+                   static_cast<int>(previous.size() * 2));
 }
 
 void WebPlatform::yield()
 {
-    if (page_needs_turn()) page_browser_turn();
+    if (page_needs_turn()) {
+        handOverPath();
+        page_browser_turn();
+    }
+    runWaitingCommands();
+    keepPace();
+}
+
+// A wait shorter than this is left to the next step: the run is timed from its click, so the
+// next wait makes up for it, and the browser's timers are not that fine anyway.
+constexpr std::chrono::milliseconds shortestWait{2};
+
+void WebPlatform::keepPace()
+{
+    for (;;) {
+        const auto due = pacer_.waitUntil();
+        if (!due) return;
+        const auto left = std::chrono::duration<double, std::milli>(*due - clock_.now());
+        if (left < shortestWait) return;
+        handOverPath();
+        page_wait(left.count());
+        runWaitingCommands();  // a click during the wait, even a nested run, as at any turn
+    }
+}
+
+void WebPlatform::runWaitingCommands()
+{
     for (;;) {
         const int command = page_next_command();
         if (command == static_cast<int>(form::Command::None)) return;  // the page's queue is empty

@@ -3,11 +3,16 @@
 
 #pragma once
 
+#include "form/display_choices.h"
 #include "platform/window_platform.h"
+#include "sim/body_path.h"
+#include "sim/run_pace.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace virenast::web {
 
@@ -39,7 +44,29 @@ public:
     void yield() override;
     [[noreturn]] void end() override;
 
+    // The observers of the runs that this window keeps: the body's path it draws and the pace
+    // it holds a run to.
+    sim::BodyPath& bodyPath() { return path_; }
+    sim::RunPacer& pacer() { return pacer_; }
+    // What the user chose in "Affichage"; choosing sets the pace at once.
+    const form::DisplayChoices& choices() const { return choices_; }
+    void choose(form::DisplayCommand command);
+    void setChoices(const form::DisplayChoices& choices);
+    // Hands the body's path to the page when it changed since it was last handed, so that the
+    // page draws it with the texts at its next turn.
+    void handOverPath();
+
 private:
+    // Lets the browser have its turns until the pace lets the run take its next step.
+    void keepPace();
+    void runWaitingCommands();
+
+    sim::BodyPath path_;
+    sim::SteadyPaceClock clock_;
+    sim::RunPacer pacer_{clock_};
+    form::DisplayChoices choices_;
+    std::uint64_t pathHandedOver_ = ~std::uint64_t{0};
+    std::vector<float> pathTwips_;
     std::array<std::array<float, 4>, platform::shapeCount> shapes_{};
     std::array<std::array<float, 4>, platform::lineCount> lines_{};
     CommandHandler handleCommand_;

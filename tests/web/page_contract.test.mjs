@@ -49,6 +49,8 @@ const checks = [
   { what: 'message style', prefixes: ['messageStyles'], known: new Set(Object.keys(description.messageStyles)), mayBeUnused: true },
   { what: 'field of a control', prefixes: ['control'], known: controlFields },
   { what: 'field of the time step', prefixes: ['range', 'timeStep'], known: new Set(Object.keys(description.timeStep)) },
+  { what: 'field of a menu row', prefixes: ['row'], known: new Set(description.menuRows.flatMap((row) => Object.keys(row))) },
+  { what: 'display command', prefixes: ['displayCommands'], known: new Set(Object.keys(description.displayCommands)), mayBeUnused: true },
 ];
 
 describe('the page uses only the names that the program describes', () => {
@@ -96,6 +98,77 @@ describe('the page uses only the names that the program describes', () => {
     assert.deepEqual(description.lineAttributes, ['x1', 'y1', 'x2', 'y2']);
     assert.equal(description.scrollKeys.ArrowUp, 'SmallDecrease', 'Up lowers the value, as on Windows');
     assert.equal(description.scrollKeys.ArrowDown, 'SmallIncrease');
+  });
+});
+
+// The relative luminance and contrast ratio of two "#rrggbb" colours, as WCAG defines them.
+function luminance(hex) {
+  const [r, g, b] = [1, 3, 5].map((at) => {
+    const c = parseInt(hex.slice(at, at + 2), 16) / 255;
+    return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+  });
+  return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+}
+export function contrast(a, b) {
+  const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (light + 0.05) / (dark + 0.05);
+}
+
+describe('the menu "Affichage" and the path, as the description gives them', () => {
+  test('the menu stands before a menu of the menu bar, its items under it, each with a command', () => {
+    const menuBar = description.controls.filter((control) => control.kind === 'menuItem').map((control) => control.name);
+    assert.ok(menuBar.includes(description.menuStandsBefore), description.menuStandsBefore);
+    const [menu, ...items] = description.menuRows;
+    assert.deepEqual([menu.name, menu.kind, menu.text, menu.parent], ['affichage', 'menu', 'Affichage', '']);
+    assert.deepEqual(items.map((row) => [row.name, row.kind, row.parent, row.group]), [
+      ['trajectoire', 'checkable', 'affichage', ''],
+      ['vitesseMax', 'exclusive', 'affichage', 'vitesse'],
+      ['vitesse5', 'exclusive', 'affichage', 'vitesse'],
+      ['vitesse20', 'exclusive', 'affichage', 'vitesse'],
+      ['vitesse60', 'exclusive', 'affichage', 'vitesse'],
+    ]);
+    const controlNames = new Set(description.controls.map((control) => control.name));
+    for (const row of description.menuRows) {
+      assert.ok(!controlNames.has(row.name), `${row.name} is also a control's name`);
+      assert.ok(row.accessKey >= 0 && row.accessKey < row.text.length, `${row.name}: its access key`);
+      assert.ok(row.spokenName, `${row.name}: its spoken name`);
+      assert.ok(row.kind === 'menu' ? row.command === 'None' : description.displayCommands[row.command] > 0, row.name);
+    }
+    assert.equal(description.displayCommands.None, 0);
+  });
+
+  test("both paths stand out from the drawing's back by at least 3:1", () => {
+    const css = readFileSync(join(pageDir, 'virenast.css'), 'utf8');
+    const back = css.match(/--face:\s*(#[0-9a-f]{6})/i)[1];
+    for (const which of ['current', 'previous']) {
+      const ratio = contrast(description.pathColours[which], back);
+      assert.ok(ratio >= 3, `${which} path ${description.pathColours[which]} on ${back}: ${ratio.toFixed(2)}:1`);
+    }
+    assert.ok(contrast('#00c000', '#f0f0f0') < 3, 'the check tells the body\'s own green from a darker one');
+  });
+
+  test('the program takes the stored choices, garbage as the defaults, and gives back what to store', () => {
+    // The program started on a page that does nothing: only its choices are looked at.
+    program.page = new Proxy({}, { get: () => () => 0 });
+    program.ccall('virenast_start', null, ['string'], [',']);
+    const state = () => JSON.parse(program.UTF8ToString(program._virenast_display_state()));
+    const load = (...values) => program.ccall('virenast_load_choices', null, ['string', 'string'], values);
+    const [trajectoryKey, paceKey] = description.choiceKeys;
+    load(null, null);
+    assert.deepEqual(state(), {
+      checked: { trajectoire: true, vitesseMax: true, vitesse5: false, vitesse20: false, vitesse60: false },
+      trajectoryShown: true,
+      stored: { [trajectoryKey]: 'true', [paceKey]: 'vitesseMax' },
+    });
+    load('false', 'vitesse20');
+    assert.equal(state().trajectoryShown, false);
+    assert.equal(state().checked.vitesse20, true);
+    load('oui', 'vitesse7');
+    assert.deepEqual(state().stored, { [trajectoryKey]: 'true', [paceKey]: 'vitesseMax' }, 'garbage: the defaults');
+    program._virenast_display(description.displayCommands.ToggleTrajectory);
+    program._virenast_display(description.displayCommands.PaceYearInAMinute);
+    assert.deepEqual(state().stored, { [trajectoryKey]: 'false', [paceKey]: 'vitesse60' });
+    assert.deepEqual(Object.entries(state().checked).filter(([, on]) => on).map(([name]) => name), ['vitesse60']);
   });
 });
 

@@ -298,6 +298,17 @@ describe(`the window in ${browserName}`, () => {
       assert.equal(named('Finesse du calcul')?.role, 'scrollbar');
       assert.equal(named('Réinitialiser le graphique')?.role, 'button');
       assert.equal(named('A propos')?.role, 'menuitem');
+      assert.equal(named('Affichage', 'menuitem')?.haspopup, 'menu');
+      // The items of "Affichage" are read with their checked state once the menu is open.
+      await page.click('#affichage');
+      const menu = [];
+      const walkMenu = (node) => { menu.push(node); (node.children ?? []).forEach(walkMenu); };
+      walkMenu(await page.accessibility.snapshot({ interestingOnly: false }));
+      const item = (name) => menu.find((node) => node.name === name);
+      assert.deepEqual([item('Trajectoire')?.role, item('Trajectoire')?.checked], ['menuitemcheckbox', true]);
+      assert.deepEqual([item('1 an en 5 secondes')?.role, item('1 an en 5 secondes')?.checked], ['menuitemradio', false]);
+      assert.equal(item('Vitesse maximale')?.checked, true);
+      await page.keyboard.press('Escape');
       // The results, each by its caption, and their numbers as the text they hold.
       for (const name of ['Distance corps1 corps [UA]', 'Action corps2 corps [N]', 'Temps courant [années]'])
         assert.ok(named(name, 'status'), name);
@@ -309,4 +320,131 @@ describe(`the window in ${browserName}`, () => {
       assert.equal(box?.name, 'Pause');
       await closeBox(page);
     }));
+});
+
+// The menu "Affichage", the body's path and the pace of a run. The choices are kept by the
+// browser for every page from disk: each test forgets them when it is done.
+describe(`the display choices in ${browserName}`, () => {
+  const tinyRun = ['Text1', '0,1'];  // a tenth of a year: some 880 steps, half a second at 1 year in 5 s
+
+  async function withChoices(body) {
+    await withWindow({}, async (page, window) => {
+      try {
+        await body(page, window);
+      } finally {
+        await window.page.evaluate(() => localStorage.clear());
+      }
+    });
+  }
+
+  const menuState = (page) => page.evaluate(() => ({
+    bar: [...document.querySelector('[role="menubar"]').querySelectorAll('[role="menuitem"]')].map((item) => item.id),
+    items: [...document.querySelectorAll('[role="menu"] [role^="menuitem"]')].map((item) =>
+      [item.id, item.getAttribute('role'), item.getAttribute('aria-checked'), item.textContent]),
+    open: !document.querySelector('[role="menu"]').hidden,
+    focus: document.activeElement.id,
+    pathShown: document.querySelector('.trajectories').getAttribute('visibility'),
+  }));
+
+  // The points of a drawn path, as [x, y] pairs of twips.
+  const pathPoints = (page, which) => page.$eval(`#frame1 path.${which}`, (path) =>
+    [...path.getAttribute('d').matchAll(/[ML]([-\d.e]+) ([-\d.e]+)/g)].map((match) => [Number(match[1]), Number(match[2])]));
+
+  test('"Affichage" stands before "A propos" with its items checked by default, and the keys walk it', () =>
+    withChoices(async (page) => {
+      const opened = await menuState(page);
+      assert.deepEqual(opened.bar, ['affichage', 'apropos']);
+      assert.deepEqual(opened.items, [
+        ['trajectoire', 'menuitemcheckbox', 'true', 'Trajectoire'],
+        ['vitesseMax', 'menuitemradio', 'true', 'Vitesse maximale'],
+        ['vitesse5', 'menuitemradio', 'false', '1 an en 5 secondes'],
+        ['vitesse20', 'menuitemradio', 'false', '1 an en 20 secondes'],
+        ['vitesse60', 'menuitemradio', 'false', '1 an en 1 minute'],
+      ]);
+      assert.equal(opened.open, false);
+      assert.equal(opened.pathShown, 'visible');
+      const press = async (key) => { await page.keyboard.press(key); return menuState(page); };
+      assert.equal((await press('F10')).focus, 'affichage');
+      assert.equal((await press('ArrowRight')).focus, 'apropos');
+      assert.equal((await press('ArrowRight')).focus, 'affichage', 'round the menu bar');
+      assert.deepEqual(await press('ArrowDown').then(({ open, focus }) => [open, focus]), [true, 'trajectoire']);
+      assert.equal((await press('ArrowUp')).focus, 'vitesse60', 'round the menu');
+      assert.equal((await press('ArrowDown')).focus, 'trajectoire');
+      const toggled = await press('Enter');
+      assert.deepEqual([toggled.open, toggled.items[0][2], toggled.pathShown], [false, 'false', 'hidden']);
+      // Alt and the menu's letter opens it; an item's letter chooses it.
+      assert.equal((await page.keyboard.down('Alt'), await press('a')).open, true);
+      await page.keyboard.up('Alt');
+      const chosen = await press('2');
+      assert.deepEqual(chosen.items.map((item) => item[2]), ['false', 'false', 'false', 'true', 'false']);
+      assert.equal(chosen.open, false);
+      await page.keyboard.press('F10');
+      assert.equal((await press('Escape')).focus, 'HScroll1', 'Escape goes back to the window');
+      // A click on an item acts while its menu is closed.
+      await page.$eval('#vitesse5', (item) => item.click());
+      await page.$eval('#trajectoire', (item) => item.click());
+      const clicked = await menuState(page);
+      assert.deepEqual(clicked.items.map((item) => item[2]), ['true', 'false', 'true', 'false', 'false']);
+      assert.equal(clicked.pathShown, 'visible');
+    }));
+
+  test("each run draws its path to the body, the run before stays beside it, and a reset clears both", () =>
+    withChoices(async (page) => {
+      await typeInto(page, ...tinyRun);
+      assert.deepEqual(await runToTheEnd(page), ['Information']);
+      const first = await pathPoints(page, 'current');
+      assert.ok(first.length > 10, `${first.length} points`);
+      const [x, y, width, height] = (await shownTwips(page, ['corps'])).corps;
+      const [lastX, lastY] = first[first.length - 1];
+      assert.ok(Math.abs(lastX - (x + width / 2)) <= 1 && Math.abs(lastY - (y + height / 2)) <= 1,
+        `the path ends at the body: ${lastX} ${lastY} against ${x + width / 2} ${y + height / 2}`);
+      assert.deepEqual(await pathPoints(page, 'previous'), []);
+      await runToTheEnd(page);
+      assert.deepEqual(await pathPoints(page, 'previous'), first, 'the first run, now the previous one');
+      assert.equal(await page.$eval('#frame1 path.previous', (path) => path.hasAttribute('stroke-dasharray')), true);
+      // Under the circles and lines.
+      assert.equal(await page.$eval('#frame1', (frame) => frame.firstElementChild.classList.contains('trajectories')), true);
+      await page.click('#Command1');
+      assert.deepEqual(await pathPoints(page, 'previous'), []);
+      assert.ok((await pathPoints(page, 'current')).length <= 1, 'a reset clears the paths');
+    }));
+
+  test('a run at 1 year in 5 seconds takes its time and ends as at the maximal pace', () =>
+    withChoices(async (page) => {
+      await page.$eval('#vitesse5', (item) => item.click());
+      await typeInto(page, ...tinyRun);
+      const start = Date.now();
+      assert.deepEqual(await runToTheEnd(page), ['Information']);
+      const seconds = (Date.now() - start) / 1000;
+      const memory = memoryRun(`${tinyRun[0]}=${tinyRun[1]}`);
+      const texts = await shownTexts(page);
+      expectSameEnd(texts, await shownTwips(page, drawn), memory);
+      // Never faster than its pace (a slow machine may well be slower).
+      assert.ok(seconds >= 0.9 * 5 * years(texts.tempscourant), `${seconds} s for ${texts.tempscourant} years`);
+    }));
+
+  test('a pace chosen during a run takes effect in that run, which still ends as at the maximal pace', () =>
+    withChoices(async (page) => {
+      await page.$eval('#vitesse60', (item) => item.click());
+      await typeInto(page, ...tinyRun);  // six seconds at 1 year in 1 minute
+      await page.click('#Command2');
+      await new Promise((resolve) => setTimeout(resolve, 500));
+      const held = years((await shownTexts(page)).tempscourant);
+      assert.ok(held > 0 && held < 0.05, `${held} years after half a second`);
+      await page.$eval('#vitesseMax', (item) => item.click());
+      const box = await nextBox(page, 3000);  // no longer the five seconds left at the slow pace
+      assert.equal(box.text, 'Fin de calcul');
+      await closeBox(page);
+      expectSameEnd(await shownTexts(page), await shownTwips(page, drawn), memoryRun(`${tinyRun[0]}=${tinyRun[1]}`));
+    }));
+
+  test('the choices are kept from one opening of the page to the next', () => withChoices(async (page) => {
+    await page.$eval('#vitesse60', (item) => item.click());
+    await page.$eval('#trajectoire', (item) => item.click());
+    await page.reload();
+    await page.waitForSelector('html[data-ready]', { timeout: 60000 });
+    const reopened = await menuState(page);
+    assert.deepEqual(reopened.items.map((item) => item[2]), ['false', 'false', 'false', 'false', 'true']);
+    assert.equal(reopened.pathShown, 'hidden');
+  }));
 });

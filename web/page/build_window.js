@@ -81,6 +81,29 @@ function createDrawingArea(control, description) {
   return svg;
 }
 
+// The body's path, under the circles and lines: the run before, dashed, then the run's own.
+// Their colours are the program's; a run hands their points over as it goes (page_platform.js).
+function createPaths(drawingArea, colours) {
+  const group = document.createElementNS(SVG, 'g');
+  group.classList.add('trajectories');
+  const paths = {};
+  for (const which of ['previous', 'current']) {
+    const path = document.createElementNS(SVG, 'path');
+    path.classList.add(which);
+    path.setAttribute('fill', 'none');
+    path.setAttribute('stroke', colours[which]);
+    path.setAttribute('stroke-width', '1.5');
+    path.setAttribute('stroke-linejoin', 'round');
+    path.setAttribute('vector-effect', 'non-scaling-stroke');
+    path.setAttribute('d', '');
+    group.append(path);
+    paths[which] = path;
+  }
+  paths.previous.setAttribute('stroke-dasharray', '4 3');
+  drawingArea.prepend(group);
+  return { group, ...paths };
+}
+
 // A circle inscribed in its box: the box is the x, y, width and height of an inner <svg>.
 function createCircle(control) {
   const box = document.createElementNS(SVG, 'svg');
@@ -201,8 +224,9 @@ export function buildWindow(description, root, raise) {
     else target.dispatchEvent(new PointerEvent('pointerdown', event));  // a value: its tip
     return true;
   });
+  const paths = createPaths(drawingArea, description.pathColours);
   tabStops.sort((a, b) => a.tabIndex - b.tabIndex);
   tabStops.forEach((stop, position) => { stop.element.tabIndex = position + 1; });
   wrapFocus(tabStops.map((stop) => stop.element));
-  return { logic, drawingArea, scrollBar, tips, firstTabStop: tabStops[0].element, menuItem: menuBar.firstChild };
+  return { logic, drawingArea, paths, scrollBar, tips, firstTabStop: tabStops[0].element, menuBar };
 }

@@ -20,6 +20,15 @@ import { showNumber } from './number_display.js';
 
 // About a frame of work between two turns of the browser, to paint and to take input.
 const TURN_EVERY_MS = 15;
+// The longest a paced run sleeps before it looks again at its pace.
+const LONGEST_WAIT_MS = 50;
+
+// An SVG path through the points: "M x y L x y ...".
+function pathData(twips) {
+  const parts = [];
+  for (let i = 0; i + 1 < twips.length; i += 2) parts.push(`${i ? 'L' : 'M'}${twips[i]} ${twips[i + 1]}`);
+  return parts.join('');
+}
 
 export class PagePlatform {
   constructor(form, module, description) {
@@ -57,6 +66,22 @@ export class PagePlatform {
   nextCommand() { return this.queue.shift() ?? this.noCommand; }
 
   needsTurn() { return performance.now() - this.lastTurn >= TURN_EVERY_MS; }
+
+  // The body's paths, as x, y pairs of twips.
+  setPaths(current, previous) {
+    this.setAttribute(this.form.paths.current, 'd', pathData(current));
+    this.setAttribute(this.form.paths.previous, 'd', pathData(previous));
+  }
+
+  // A paced run waits here for its next step: the browser paints what the run wrote and takes
+  // input meanwhile. The program asks again after a while, so that a pace changed during a
+  // long wait takes effect at once.
+  wait(milliseconds) {
+    this.show();
+    return new Promise((resolve) => {
+      setTimeout(() => { this.lastTurn = performance.now(); resolve(); }, Math.min(milliseconds, LONGEST_WAIT_MS));
+    });
+  }
 
   // A hidden page gets no timers to speak of; a message keeps its run going.
   browserTurn() {

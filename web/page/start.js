@@ -5,6 +5,7 @@
 // the program with the decimal separator of the browser's language, and forwards the clicks.
 // The program's module (VirenastModule) is a classic script that the page loads before this one.
 import { buildWindow } from './build_window.js';
+import { buildDisplayMenu } from './display_menu.js';
 import { PagePlatform } from './page_platform.js';
 
 // The decimal separator of the browser's language, the first the user prefers.
@@ -44,6 +45,25 @@ function fitToScreen(frame) {
   fit();
 }
 
+// The choices of "Affichage" kept by the browser. A page opened from disk may be refused its
+// storage: it then starts with the program's defaults and keeps nothing.
+const storage = {
+  read(key) {
+    try { return localStorage.getItem(key); } catch { return null; }
+  },
+  write(key, value) {
+    try { localStorage.setItem(key, value); } catch { /* nothing kept */ }
+  },
+};
+
+// The program's choices shown: the items checked, the path shown or hidden, and kept.
+function showChoices(module, menu, paths, { keep }) {
+  const state = JSON.parse(module.UTF8ToString(module._virenast_display_state()));
+  menu.showChecked(state.checked);
+  paths.group.setAttribute('visibility', state.trajectoryShown ? 'visible' : 'hidden');
+  if (keep) for (const [key, value] of Object.entries(state.stored)) storage.write(key, value);
+}
+
 async function startVirenast() {
   const module = await VirenastModule();
   const description = JSON.parse(module.UTF8ToString(module._virenast_describe()));
@@ -59,12 +79,34 @@ async function startVirenast() {
   platform = new PagePlatform(form, module, description);
   module.page = platform;  // what the program's window platform calls
   module.ccall('virenast_start', null, ['string'], [decimalSeparator()]);
-  // Alt or F10 reaches the menu bar, as on the desktop.
+  module.ccall('virenast_load_choices', null, ['string', 'string'], description.choiceKeys.map(storage.read));
+  const menu = buildDisplayMenu(description, form.menuBar, (command) => {
+    module._virenast_display(command);
+    showChoices(module, menu, form.paths, { keep: true });
+  });
+  showChoices(module, menu, form.paths, { keep: false });
+  // Time the page spent hidden is not made up by a paced run.
+  document.addEventListener('visibilitychange', () => { if (!document.hidden) module._virenast_restart_pace(); });
+  // Alt or F10 reaches the menu bar, Alt and a menu's letter opens that menu, as on the desktop;
+  // Escape in the menu bar goes back where the focus was.
+  let focusBefore = null;
+  const reachMenuBar = () => {
+    if (!form.menuBar.contains(document.activeElement)) focusBefore = document.activeElement;
+  };
   addEventListener('keydown', (event) => {
-    if (event.key === 'F10' || (event.key === 'Alt' && !event.repeat)) {
+    if (event.altKey && event.key.length === 1) {
+      reachMenuBar();
+      if (menu.openByKey(event.key)) event.preventDefault();
+    } else if (event.key === 'F10' || (event.key === 'Alt' && !event.repeat)) {
       event.preventDefault();
-      form.menuItem.focus();
+      reachMenuBar();
+      form.menuBar.querySelector('[role="menuitem"]').focus();
     }
+  });
+  form.menuBar.addEventListener('leave', () => {
+    const back = focusBefore?.isConnected && focusBefore !== document.body ? focusBefore : form.firstTabStop;
+    focusBefore = null;
+    back.focus();
   });
   fitToScreen(document.querySelector('.screen'));
   form.firstTabStop.focus();
