@@ -12,7 +12,7 @@
 #include "form/start_geometry.h"
 #include "form/window_commands.h"
 #include "keyboard_controls.h"
-#include "path_colours.h"
+#include "form/path_colours.h"
 #include "qt_window_platform.h"
 #include "rocket_icon.h"
 #include "show_reminder.h"
@@ -231,7 +231,7 @@ Form1::Form1(const QLocale& locale)
     platform_->setPacer(pacer_.get(), clock_.get());
     const QColor background = drawingArea_->palette().color(QPalette::Window);
     const form::Rgb bodyColour = *form::rgbOf(form::findControl("corps")->colour);
-    const form::Rgb path = pathColour(bodyColour, form::Rgb{static_cast<std::uint8_t>(background.red()),
+    const form::Rgb path = form::pathColour(bodyColour, form::Rgb{static_cast<std::uint8_t>(background.red()),
                                                             static_cast<std::uint8_t>(background.green()),
                                                             static_cast<std::uint8_t>(background.blue())});
     drawingArea_->setBodyPath(bodyPath_.get(), QColor(path.red, path.green, path.blue));

@@ -4,6 +4,7 @@
 #include "description_json.h"
 
 #include "form/colours.h"
+#include "form/path_colours.h"
 #include "form/display_choices.h"
 #include "form/display_menu.h"
 #include "form/form1_description.h"
@@ -308,11 +309,9 @@ void appendMenuRow(std::string& out, const MenuRow& row)
 
 }  // namespace
 
-// The body's path in the moving body's green, darkened until it stands out from the drawing's
-// grey back (#f0f0f0) by more than 3:1: the run's own path at 4.6:1, the run before it, dashed,
-// in a lighter green at 3.3:1.
-const form::Rgb currentPathColour{0, 128, 0};
-const form::Rgb previousPathColour{0, 150, 0};
+// The drawing's back colour in the page, the system face grey that the style sheet gives it
+// (`--face`; the page's tests hold the two to each other).
+constexpr form::Rgb pageFace{240, 240, 240};
 
 std::string describeWindowAsJson()
 {
@@ -343,8 +342,11 @@ std::string describeWindowAsJson()
     out += ',';
     appendNamedValues(out, "displayCommands", allDisplayCommands, displayCommandName);
     out += "\"pathColours\":{";
-    appendColour(out, "current", currentPathColour);
-    appendColour(out, "previous", previousPathColour);
+    // The rule of every front-end: the body's green made to stand out from the back; the run
+    // before draws in the same colour, dashed.
+    const form::Rgb path = form::pathColour(*form::rgbOf(form::Colour::Green), pageFace);
+    appendColour(out, "current", path);
+    appendColour(out, "previous", path);
     out.back() = '}';
     out += ',';
     out += "\"choiceKeys\":[";

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "../../app/path_colours.h"
+#include "form/path_colours.h"
 #include "form/colours.h"
 #include "form/display_menu.h"
 #include "form1_test_support.h"
@@ -172,19 +172,19 @@ TEST_F(Form1DisplayMenu, ThePathStandsOutFromTheDrawingByThreeToOne)
         return form::Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                          static_cast<std::uint8_t>(c.blue())};
     };
-    EXPECT_GE(app::contrastRatio(rgb(path), rgb(back)), 3.0) << path.name().toStdString();
+    EXPECT_GE(form::contrastRatio(rgb(path), rgb(back)), 3.0) << path.name().toStdString();
     // In the body's colour family on any background, light or dark: green above the rest.
     const form::Rgb body = *form::rgbOf(form::Colour::Green);
     for (const form::Rgb background : {form::Rgb{255, 255, 255}, form::Rgb{239, 239, 239}, form::Rgb{128, 128, 128},
                                        form::Rgb{0, 0, 0}, form::Rgb{40, 40, 60}, body}) {
-        const form::Rgb colour = app::pathColour(body, background);
-        EXPECT_GE(app::contrastRatio(colour, background), 3.0);
+        const form::Rgb colour = form::pathColour(body, background);
+        EXPECT_GE(form::contrastRatio(colour, background), 3.0);
         EXPECT_GT(colour.green, colour.red);
         EXPECT_GE(colour.red, colour.blue);
     }
     // The WCAG's own figures: black on white 21:1, and a colour against itself 1:1.
-    EXPECT_DOUBLE_EQ(app::contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0);
-    EXPECT_DOUBLE_EQ(app::contrastRatio(body, body), 1.0);
+    EXPECT_DOUBLE_EQ(form::contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0);
+    EXPECT_DOUBLE_EQ(form::contrastRatio(body, body), 1.0);
 }
 
 TEST_F(Form1DisplayMenu, APacedRunEndsWithTheTextsOfTheMaximalPace)

@@ -5,17 +5,17 @@
 
 #include "form/colours.h"
 
-namespace virenast::app {
+namespace virenast::form {
 
 // The relative luminance of a colour and the contrast ratio of two, as WCAG defines them.
-double relativeLuminance(form::Rgb colour);
-double contrastRatio(form::Rgb a, form::Rgb b);
+double relativeLuminance(Rgb colour);
+double contrastRatio(Rgb a, Rgb b);
 
 // The contrast a drawn path keeps against the drawing's background, as graphics need (WCAG 1.4.11).
 inline constexpr double pathContrast = 3.0;
 
 // The colour of the body's path: the body's own colour, darkened (on a light background) or
 // lightened (on a dark one) just enough to stand out from the background by `pathContrast`.
-form::Rgb pathColour(form::Rgb body, form::Rgb background);
+Rgb pathColour(Rgb body, Rgb background);
 
-}  // namespace virenast::app
+}  // namespace virenast::form

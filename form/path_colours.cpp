@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "path_colours.h"
+#include "form/path_colours.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace virenast::app {
+namespace virenast::form {
 namespace {
 
 double linear(std::uint8_t channel)
@@ -22,12 +22,12 @@ std::uint8_t mix(std::uint8_t from, int to, double share)
 
 }  // namespace
 
-double relativeLuminance(form::Rgb colour)
+double relativeLuminance(Rgb colour)
 {
     return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
 }
 
-double contrastRatio(form::Rgb a, form::Rgb b)
+double contrastRatio(Rgb a, Rgb b)
 {
     const double la = relativeLuminance(a);
     const double lb = relativeLuminance(b);
@@ -36,7 +36,7 @@ double contrastRatio(form::Rgb a, form::Rgb b)
     return (light + 0.05) / (dark + 0.05);
 }
 
-form::Rgb pathColour(form::Rgb body, form::Rgb background)
+Rgb pathColour(Rgb body, Rgb background)
 {
     // Towards black on a light background, towards white on a dark one: the hue stays the
     // body's. Black and white stand out from any background by at least 4.58:1, so a mix
@@ -44,11 +44,11 @@ form::Rgb pathColour(form::Rgb body, form::Rgb background)
     const int target = relativeLuminance(background) > 0.18 ? 0 : 255;
     for (int step = 0; step <= 100; ++step) {
         const double share = step / 100.0;
-        const form::Rgb colour{mix(body.red, target, share), mix(body.green, target, share),
+        const Rgb colour{mix(body.red, target, share), mix(body.green, target, share),
                                mix(body.blue, target, share)};
         if (contrastRatio(colour, background) >= pathContrast) return colour;
     }
-    return target == 0 ? form::Rgb{0, 0, 0} : form::Rgb{255, 255, 255};
+    return target == 0 ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
 }
 
-}  // namespace virenast::app
+}  // namespace virenast::form
