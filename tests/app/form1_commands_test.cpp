@@ -71,7 +71,9 @@ TEST_P(HoldingARun, HoldsEveryDisplayUntilClosedAndChangesNoResult)
     QTimer asker;
     asker.setInterval(1);
     QObject::connect(&asker, &QTimer::timeout, [&] {
-        if (shownText(window, "tempscourant") == "0") return;
+        // The first step still shows the start distances: on a loaded machine the first turn
+        // may come right after it, so wait until the body has been seen to move.
+        if (shownText(window, "tempscourant") == "0" || shownText(window, "DC1C") == "0,5") return;
         asker.stop();
         if (about)
             window.findChild<QAction*>("apropos")->trigger();
