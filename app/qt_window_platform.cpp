@@ -11,11 +11,13 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QSpacerItem>
 #include <QTimer>
 
 #include <algorithm>
@@ -48,18 +50,10 @@ public:
         // Setting the modality sets the window flags afresh: the flags come after it.
         setWindowModality(Qt::ApplicationModal);
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        holdTitleWidth();
     }
 
 protected:
-    bool event(QEvent* event) override
-    {
-        const bool handled = QMessageBox::event(event);
-        // The box fits itself to its text again on every layout request, reckoning the title
-        // in a small font: widen it once more.
-        if (event->type() == QEvent::LayoutRequest) keepTitleWidth();
-        return handled;
-    }
-
     void changeEvent(QEvent* event) override
     {
         QMessageBox::changeEvent(event);
@@ -73,16 +67,25 @@ protected:
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event);  // sizes the box
-        keepTitleWidth();
         if (place_) place_(*this);
     }
 
 private:
     static int titleBarHeight(const QWidget& window) { return window.geometry().top() - window.frameGeometry().top(); }
 
-    void keepTitleWidth()
+    // The box fits itself to its text, when it is shown and again at each layout request,
+    // reckoning the title in a small font. A row as wide as the title, under the rest, makes it
+    // fit itself to the title as well: widening it afterwards would resize a box already on
+    // screen, and a window manager may then put it back in a corner of the screen, its title
+    // bar out of sight.
+    void holdTitleWidth()
     {
-        if (width() < titleWidth_) setFixedSize(titleWidth_, height());
+        auto* grid = qobject_cast<QGridLayout*>(layout());
+        if (grid == nullptr) return;
+        const QMargins margins = grid->contentsMargins();
+        const int row = std::max(titleWidth_ - margins.left() - margins.right(), 0);
+        grid->addItem(new QSpacerItem(row, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     }
 
     int titleWidth_;

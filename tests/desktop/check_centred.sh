@@ -10,7 +10,10 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 unset QT_QPA_PLATFORM
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+XDG_CONFIG_HOME=$(mktemp -d)  # the default choices, whatever this machine's user chose
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   source "$1/shown_window.sh"
   openbox >/dev/null 2>&1 &
   sleep 1

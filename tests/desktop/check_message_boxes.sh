@@ -29,6 +29,7 @@ cat >"$work/rc.xml" <<'XML'
 XML
 font_file=$(fc-match -f '%{file}' 'DejaVu Sans:bold')
 unset QT_QPA_PLATFORM
+export XDG_CONFIG_HOME=$work/config  # the default pace and path, whatever the user of this machine chose
 xvfb-run -a -s "-noreset -dpi 96 -screen 0 1280x1024x24" bash -c '
   program=$0 here=$1 work=$2 font_file=$3
   source "$here/shown_window.sh"
@@ -70,9 +71,11 @@ xvfb-run -a -s "-noreset -dpi 96 -screen 0 1280x1024x24" bash -c '
     (( (decorations & 1) == 0 && (decorations & 96) == 0 && (decorations & 8) != 0 )) ||
       fail "it asks for a minimise or maximise button, or for no title bar"
     # Openbox may paint the title a moment after the frame, later still on a busy machine: look
-    # again for some seconds (a cut title stays cut).
-    local seen=
-    for _ in $(seq 20); do
+    # again for some seconds, and from the fifth look on give the box the focus again, which has
+    # openbox paint its frame anew (a cut title stays cut whatever is repainted).
+    local seen= look
+    for look in $(seq 20); do
+      (( look < 5 )) || timeout 3 xdotool windowactivate --sync "$box" windowraise "$box" 2>/dev/null || true
       import -window root "$work/screen.png"
       seen=$("$here/box_title_fits.py" "$box" "$title" "$font_file" 16 "$work/screen.png") && break
       seen=
@@ -82,6 +85,10 @@ xvfb-run -a -s "-noreset -dpi 96 -screen 0 1280x1024x24" bash -c '
       echo "$seen"
     else
       "$here/box_title_fits.py" "$box" "$title" "$font_file" 16 "$work/screen.png" || true
+      # What stood where the title should be, for whoever reads the log of a failed run.
+      xwininfo -id "$box" | grep -E "Absolute|Width|Height|Map State" | tr -s " " | paste -sd ";"
+      echo "  focused: $(xdotool getwindowfocus getwindowname 2>/dev/null); pointer: $(xdotool getmouselocation 2>/dev/null)"
+      echo "  stacking, bottom to top: $(stacked_windows)"
       fail "its title is cut"
     fi
     echo "$box" >"$work/box"

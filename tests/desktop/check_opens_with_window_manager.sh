@@ -18,6 +18,9 @@ program=$1
 tries=${2:-6}
 name=${3:-Virenast}
 unset QT_QPA_PLATFORM
+XDG_CONFIG_HOME=$(mktemp -d)  # the default choices, whatever this machine's user chose
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 shown=0
 for try in $(seq "$tries"); do
   # Without -noreset the server starts afresh each time its last client leaves, and a client

@@ -18,3 +18,12 @@ shown_window() {
   done
   return 1
 }
+
+# stacked_windows: the titles of the managed windows, bottom to top, as the window manager
+# stacks them.
+stacked_windows() {
+  local window
+  for window in $(xprop -root _NET_CLIENT_LIST_STACKING | sed "s/.*# //; s/,//g"); do
+    printf "%s; " "$(xprop -id "$window" _NET_WM_NAME | sed "s/.*= //")"
+  done
+}
