@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -258,6 +259,20 @@ void Form1::showChoices()
     drawingArea_->setPathShown(choices_.trajectoryShown);
     pacer_->setPace(choices_.pace);
     if (choices_.pace == sim::Pace::Maximal) platform_->stopWaiting();
+}
+
+// A paced run does not make up the time the window spent minimised or hidden: it goes on from
+// where it stood, at its pace.
+void Form1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() && pacer_) pacer_->restartFromNow();
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (pacer_) pacer_->restartFromNow();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -35,6 +35,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // A choice of "Affichage": shown at once, kept for the next start.
