@@ -22,6 +22,8 @@ import { showNumber } from './number_display.js';
 const TURN_EVERY_MS = 15;
 // The longest a paced run sleeps before it looks again at its pace.
 const LONGEST_WAIT_MS = 50;
+// A frame of a 60 Hz screen.
+const FRAME_MS = 1000 / 60;
 
 // An SVG path through the points: "M x y L x y ...".
 function pathData(twips) {
@@ -74,12 +76,30 @@ export class PagePlatform {
   }
 
   // A paced run waits here for its next step: the browser paints what the run wrote and takes
-  // input meanwhile. The program asks again after a while, so that a pace changed during a
-  // long wait takes effect at once.
+  // input meanwhile. The step comes at the first frame painted once it is due, so the body
+  // moves with the screen's frames; a step due a little early is no fault, since the program
+  // times each step from the run's click. The program asks again after a while, so that a pace
+  // changed during a long wait takes effect at once. A hidden page paints no frames: a timer
+  // keeps its run going, two frames after the step was due.
   wait(milliseconds) {
     this.show();
+    const wait = Math.min(milliseconds, LONGEST_WAIT_MS);
+    const due = performance.now() + wait;
     return new Promise((resolve) => {
-      setTimeout(() => { this.lastTurn = performance.now(); resolve(); }, Math.min(milliseconds, LONGEST_WAIT_MS));
+      let waiting = true;
+      const resume = () => {
+        if (!waiting) return;
+        waiting = false;
+        clearTimeout(unpainted);
+        this.lastTurn = performance.now();
+        resolve();
+      };
+      const unpainted = setTimeout(resume, wait + 2 * FRAME_MS);
+      const atFrame = (now) => {
+        if (now >= due - 1) resume();
+        else if (waiting) requestAnimationFrame(atFrame);
+      };
+      requestAnimationFrame(atFrame);
     });
   }
 
