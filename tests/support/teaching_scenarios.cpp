@@ -120,6 +120,15 @@ const std::vector<DurationReading> startReadings_{
     {"huit", "Au départ", {}, {{"DC1C", "0,5"}, {"DC2C", "0,5"}, {"AC1C", "5,89833066666667"}, {"AC2C", "5,89833066666667"}}},
 };
 
+// The sheets' runs at the slow paces, for a teacher who plans a session: the escape ends when
+// the body leaves, the others when their years are up.
+const std::vector<PacedRunRow> pacedRuns{
+    {"Fiche 1", {"evasion"}},
+    {"Fiches 2, 3 et 5", {"orbite-circulaire", "orbite-elliptique", "masse"}},
+    {"Fiche 4", {"pas-de-temps-1h", "pas-de-temps-24h"}},
+    {"Fiche 6", {"huit"}},
+};
+
 // The control of the logic that the window calls by that name, if it is of that kind.
 template <typename Control>
 std::optional<Control> controlNamed(std::string_view name)
@@ -147,6 +156,7 @@ const TeachingScenario& teachingScenario(std::string_view id)
 
 std::span<const DurationReading> durationReadings() { return readings; }
 std::span<const DurationReading> startReadings() { return startReadings_; }
+std::span<const PacedRunRow> pacedRunRows() { return pacedRuns; }
 
 std::string sheetRow(const DurationReading& reading)
 {

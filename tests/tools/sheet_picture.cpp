@@ -97,7 +97,8 @@ int main(int argc, char** argv)
     QTemporaryDir settingsFolder;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.filePath(QStringLiteral("config"))));
     QApplication application(argc, argv);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.filePath(QStringLiteral("config")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       settingsFolder.filePath(QStringLiteral("config")));
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s scenario output.png\n", argv[0]);
         return 2;
