@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: The Virenast developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the pictures of the practical sheets (docs/fiches-tp.md) under xvfb-run: one picture
-# of the window at a telling moment of each scenario's run, in docs/fiches/, with the path of the
-# whole run drawn over the drawing area and marked as added for the sheet (the program itself
-# draws no path). A picture is refused when the window and the recorded path part.
+# of the window at a telling moment of each scenario's run, in docs/fiches/, with the body's path
+# as the program draws it ("Trajectoire" checked in the menu "Affichage"). A picture is refused
+# when the path is not shown or the window is not where the scenario's run was. The pictures are
+# made smaller with optipng where it is installed.
 #
 #   scripts/sheet-pictures.sh
 set -euo pipefail
@@ -17,3 +18,6 @@ export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
 for scenario in evasion orbite-circulaire orbite-elliptique pas-de-temps-1h pas-de-temps-24h masse huit; do
   xvfb-run -a -s "-screen 0 1280x1024x24" build/release/tests/virenast_sheet_picture "$scenario" "docs/fiches/$scenario.png"
 done
+if command -v optipng >/dev/null; then
+  optipng -quiet -o2 docs/fiches/*.png
+fi

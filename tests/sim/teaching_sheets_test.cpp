@@ -4,10 +4,12 @@
 // Every figure and claim of the teacher's practical sheets (docs/fiches-tp.md), checked on the
 // in-memory window with the sheets' own typed texts. When the sheets and the program part, a
 // test here fails: mend the sheet, or the program.
+#include "form/display_menu.h"
 #include "form/form1_description.h"
 #include "platform/memory_platform.h"
 #include "platform/number_text.h"
 #include "sim/orbit_simulation.h"
+#include "sim/run_pace.h"
 #include "support/default_window.h"
 #include "support/run_recorder.h"
 #include "support/teaching_scenarios.h"
@@ -16,8 +18,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <fstream>
+#include <initializer_list>
 #include <numbers>
 #include <span>
 #include <string>
@@ -154,6 +158,45 @@ std::vector<std::string> sheetLines()
     return lines;
 }
 
+// The paces that hold a run to the wall clock, in the order of the menu.
+constexpr sim::Pace slowPaces[] = {sim::Pace::YearIn5Seconds, sim::Pace::YearIn20Seconds, sim::Pace::YearInAMinute};
+
+// A wall-clock time as the sheets write it, to the nearest second: "41 s", "1 min", "2 min 45 s".
+std::string wallTime(double seconds)
+{
+    const long whole = std::lround(seconds);
+    if (whole < 60) return std::to_string(whole) + " s";
+    std::string text = std::to_string(whole / 60) + " min";
+    if (whole % 60 != 0) text.append(" ").append(std::to_string(whole % 60)).append(" s");
+    return text;
+}
+
+// A stretch of the program's years as the sheets write it: whole days, or whole hours below a
+// day and a half.
+std::string programTime(double years)
+{
+    const double days = years * 364.75;
+    if (days < 1.5) return std::to_string(std::lround(days * 24)) + " heures";
+    return std::to_string(std::lround(days)) + " jours";
+}
+
+// Whether the sheets hold each of `rows` as a line, and hold no line starting with one of
+// `starts` that is not among them.
+void expectTheSheetsQuoteExactly(const std::vector<std::string>& rows, std::initializer_list<std::string_view> starts)
+{
+    const std::vector<std::string> lines = sheetLines();
+    ASSERT_GT(lines.size(), 100u) << "cannot read the sheets at \"" << teachingSheetsPath()
+                                  << "\" (give their path with --teaching-sheets=)";
+    for (const std::string& row : rows)
+        EXPECT_TRUE(std::find(lines.begin(), lines.end(), row) != lines.end()) << "the sheets lack the row " << row;
+    for (const std::string& line : lines)
+        for (const std::string_view start : starts)
+            if (line.starts_with(start)) {
+                EXPECT_TRUE(std::find(rows.begin(), rows.end(), line) != rows.end())
+                    << "no test makes the row " << line;
+            }
+}
+
 // Every reading at a moment that a sheet asks for, made as the sheet says: the moment typed in
 // "Nombre d'années de calcul", the run to its end, the values read then.
 TEST(TeachingSheets, EveryReadingAtAMomentEndsWithTheValuesTheSheetQuotes)
@@ -243,9 +286,89 @@ TEST(TeachingSheets, EveryPictureMomentFallsWithinItsRun)
         const SheetRun run(scenario);
         EXPECT_LT(scenario.pictureAtYears, run.last().years) << scenario.id;
         if (scenario.comparedWith) {
-            EXPECT_NO_THROW(teachingScenario(scenario.comparedWith)) << scenario.id;
+            // The run compared with is made first, in the same window: the picture's own run
+            // types over every box it typed, so that it starts from its own values alone.
+            const TeachingScenario& compared = teachingScenario(scenario.comparedWith);
+            for (const TypedText& typed : compared.typed)
+                EXPECT_TRUE(std::ranges::any_of(scenario.typed, [&](const TypedText& own) {
+                    return std::string_view(own.box) == typed.box;
+                })) << scenario.id << " leaves " << typed.box << " as " << compared.id << " typed it";
         }
     }
+}
+
+// What a second of the wall clock is worth at each pace, and so how close to a chosen moment a
+// click on Pause can land: "| 1 an en 1 minute | 1 min | 6 jours | 15 heures |".
+TEST(TeachingSheets, EachPaceIsWorthTheTimeTheRemindersQuote)
+{
+    std::vector<std::string> rows;
+    for (const sim::Pace pace : slowPaces) {
+        const double wallPerYear = sim::wallSecondsPerYear(pace);
+        std::string row = "| ";
+        row.append(form::menuRowOf(pace).text).append(" | ").append(wallTime(wallPerYear)).append(" | ");
+        row.append(programTime(1 / wallPerYear)).append(" | ").append(programTime(0.1 / wallPerYear)).append(" |");
+        rows.push_back(row);
+    }
+    // The slowest pace as the reminders say it: a second is 1/60 of a year, about 6 days.
+    EXPECT_EQ(rows.back(), "| 1 an en 1 minute | 1 min | 6 jours | 15 heures |");
+    expectTheSheetsQuoteExactly(rows, {"| 1 an en "});
+}
+
+// A front-end that keeps to the pace on a clock of its own, waking exactly when the pace says:
+// the wall time of a run from its click to "Fin de calcul".
+double wallSecondsOfRun(const TeachingScenario& scenario, sim::Pace pace, std::string& typedYears)
+{
+    struct Clock final : sim::PaceClock {
+        time_point now() override { return at; }
+        time_point at{};
+    } clock;
+    struct Stopwatch final : sim::RunObserver {
+        explicit Stopwatch(Clock& clock) : clock(clock) {}
+        void runStarted(const sim::RunStarted&) override { started = clock.at; }
+        void runEnded(const sim::RunEnded&) override { ended = clock.at; }
+        Clock& clock;
+        sim::PaceClock::time_point started{}, ended{};
+    } stopwatch{clock};
+    platform::MemoryPlatform window;
+    typeScenario(window, scenario);
+    typedYears = window.shownText(yearsBox);
+    sim::OrbitSimulation simulation(window);
+    sim::RunPacer pacer(clock, pace);
+    simulation.addObserver(pacer);
+    simulation.addObserver(stopwatch);
+    window.onYield = [&](long) {
+        if (const auto until = pacer.waitUntil()) clock.at = *until;
+    };
+    simulation.runCalculation();
+    EXPECT_EQ(window.messages().size(), 1u) << scenario.id;  // "Fin de calcul" alone
+    return std::chrono::duration<double>(stopwatch.ended - stopwatch.started).count();
+}
+
+// How long each sheet's run lasts at each slow pace, for a teacher planning a session:
+// "| Fiche 6 | `2` | 10 s | 40 s | 2 min |". Every scenario of a row lasts the same.
+TEST(TeachingSheets, EachRunLastsAtEachPaceWhatTheRemindersQuote)
+{
+    std::vector<std::string> rows;
+    for (const PacedRunRow& paced : pacedRunRows()) {
+        ASSERT_FALSE(paced.scenarios.empty()) << paced.label;
+        std::string row;
+        for (const char* id : paced.scenarios) {
+            std::string typedYears;
+            std::string durations;
+            for (const sim::Pace pace : slowPaces)
+                durations.append(" ")
+                    .append(wallTime(wallSecondsOfRun(teachingScenario(id), pace, typedYears)))
+                    .append(" |");
+            std::string scenarioRow = "| ";
+            scenarioRow.append(paced.label).append(" | `").append(typedYears).append("` |").append(durations);
+            if (row.empty()) row = scenarioRow;
+            EXPECT_EQ(scenarioRow, row) << id;
+        }
+        rows.push_back(row);
+    }
+    // The escape ends when the body leaves, 8,25 of the 10 years typed: 41 s at a year in 5 s.
+    EXPECT_EQ(rows.front(), "| Fiche 1 | `10` | 41 s | 2 min 45 s | 8 min 15 s |");
+    expectTheSheetsQuoteExactly(rows, {"| Fiche"});
 }
 
 // Sheet 1: the default scene. The start speed beats the escape speed of the pair of bodies.

@@ -42,15 +42,16 @@ const std::vector<TeachingScenario> scenarios{
      2.99},
     {"pas-de-temps-24h", around(sunAlone, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "31354"}, {"vy", "0"}, {"Text1", "3"}}),
      24, 2.99, "pas-de-temps-1h"},
-    // 5. The ellipse with a moving body of 1 kg instead of 1000 kg, near the end of the year.
+    // 5. The ellipse with a moving body of 1 kg instead of 1000 kg, near the end of the year; the
+    // picture shows its path over the path of 1000 kg.
     {"masse", around(sunAlone, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "25000"}, {"vy", "0"}, {"Text1", "1"}, {"Text4", "1"}}),
-     1, 0.99},
+     1, 0.99, "orbite-elliptique"},
     // 6. Two equal bodies: a figure of eight around both. The picture shows the body passing
-    // between them for the first time.
+    // between them for the fourth time, on the two eights it has drawn.
     {"huit",
      {{"G1", "3317811"}, {"x1", "1,4"}, {"y1", "1"}, {"G2", "3317811"}, {"x2", "2,4"}, {"y2", "1"},
       {"xs", "1,9"}, {"ys", "1"}, {"vx", "14000"}, {"vy", "-24249"}, {"Text1", "2"}},
-     1, 0.415},
+     1, 1.676},
 };
 
 // Every reading at a moment that a sheet asks for, in the order of the sheets.
@@ -119,6 +120,15 @@ const std::vector<DurationReading> startReadings_{
     {"huit", "Au départ", {}, {{"DC1C", "0,5"}, {"DC2C", "0,5"}, {"AC1C", "5,89833066666667"}, {"AC2C", "5,89833066666667"}}},
 };
 
+// The sheets' runs at the slow paces, for a teacher who plans a session: the escape ends when
+// the body leaves, the others when their years are up.
+const std::vector<PacedRunRow> pacedRuns{
+    {"Fiche 1", {"evasion"}},
+    {"Fiches 2, 3 et 5", {"orbite-circulaire", "orbite-elliptique", "masse"}},
+    {"Fiche 4", {"pas-de-temps-1h", "pas-de-temps-24h"}},
+    {"Fiche 6", {"huit"}},
+};
+
 // The control of the logic that the window calls by that name, if it is of that kind.
 template <typename Control>
 std::optional<Control> controlNamed(std::string_view name)
@@ -146,6 +156,7 @@ const TeachingScenario& teachingScenario(std::string_view id)
 
 std::span<const DurationReading> durationReadings() { return readings; }
 std::span<const DurationReading> startReadings() { return startReadings_; }
+std::span<const PacedRunRow> pacedRunRows() { return pacedRuns; }
 
 std::string sheetRow(const DurationReading& reading)
 {

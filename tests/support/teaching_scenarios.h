@@ -57,6 +57,16 @@ std::span<const DurationReading> startReadings();
 // The row of the sheet that quotes a reading: the years typed, then each shown value.
 std::string sheetRow(const DurationReading& reading);
 
+// How long the runs of a sheet last on the wall clock at each slow pace of "Affichage", as one
+// row of the reminders' table: "| label | `years` | at 5 s | at 20 s | at 1 min |". The
+// scenarios of a row all end at the same elapsed time, as typed.
+struct PacedRunRow {
+    const char* label;
+    std::vector<const char*> scenarios;
+};
+
+std::span<const PacedRunRow> pacedRunRows();
+
 // The in-memory window as a student leaves it before pressing a button: the window's defaults,
 // then the scenario's texts, its time step, and any further texts.
 void typeScenario(platform::MemoryPlatform& window, const TeachingScenario& scenario,

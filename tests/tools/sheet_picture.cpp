@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Takes the picture of one scenario of the practical sheets. The program draws the body only
-// where it is now; a sheet's picture must also show where it goes. So the scenario is first run
-// on the in-memory window, keeping the centre of `corps` at every step: that is its path. Then
-// the real window is opened under a French locale, the scenario's texts are typed, its time
-// step set, "Lancer le calcul" clicked, and once the elapsed time reaches the scenario's moment
-// the window is saved as it is then, with the path drawn over the drawing area and a caption
-// that says it was added for the sheet. A scenario compared with another gets both paths.
+// Takes the picture of one scenario of the practical sheets, as a teacher would: the real window
+// under a French locale, "Trajectoire" checked in the menu "Affichage", the scenario's texts
+// typed and its time step set, "Lancer le calcul" clicked at "1 an en 5 secondes", the pace
+// slowed to "1 an en 1 minute" just before the scenario's moment, and the window saved as it is
+// once the elapsed time reaches that moment: the body, its lines and the path the program drew.
+// A scenario compared with another is taken after a whole run of the other, whose path the
+// window keeps dashed under the new one.
+//
+// The picture is refused when the path is not shown, or when the window does not show what the
+// scenario's run on the in-memory window showed at the same step.
 //
 //   virenast_sheet_picture SCENARIO OUTPUT.png      (scripts/sheet-pictures.sh runs it)
 #include "app/form1.h"
@@ -17,161 +20,85 @@
 #include "support/run_recorder.h"
 #include "support/teaching_scenarios.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
-#include <climits>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <numbers>
 #include <string>
 #include <vector>
 
 namespace {
 
-using virenast::platform::Label;
-using virenast::platform::MemoryPlatform;
-using virenast::platform::Shape;
-using virenast::platform::ShapeGeometry;
-using virenast::platform::TextBox;
 using virenast::testing::TeachingScenario;
 
-// One run of a scenario on the in-memory window: where the body was drawn, in twips of the
-// drawing area, and what the window showed after each step.
-struct RecordedRun {
-    std::vector<QPointF> path;
-    std::vector<std::string> elapsed;    // `tempscourant` after each step
-    std::vector<std::string> positions;  // `xsc` and `ysc` after each step
-    QSizeF drawingTwips;
-};
+// The shortest stretch of the run the slowest pace shows before the picture's moment: at a year
+// in 5 seconds a frame of the screen passes about a day of the run, well within it.
+constexpr double slowDownBeforeYears = 0.05;
+// How many pixels of the path's own colour the drawing must show, for a path that is seen.
+constexpr int leastPathPixels = 100;
 
-QPointF pointOf(virenast::sim::TwipPoint point) { return {point.x, point.y}; }
+// What the window showed after each step of a scenario's run, from its run on the in-memory window.
+struct RecordedRun {
+    std::vector<std::string> elapsed;    // `tempscourant`
+    std::vector<std::string> positions;  // `xsc` and `ysc`
+};
 
 std::string shown(double value) { return std::string(virenast::platform::NumberText(",").toText(value).view()); }
 
 RecordedRun recordRun(const TeachingScenario& scenario)
 {
     RecordedRun run;
-    MemoryPlatform window;
+    virenast::platform::MemoryPlatform window;
     virenast::testing::typeScenario(window, scenario);
-    run.drawingTwips = QSizeF(window.frameWidth(), window.frameHeight());
     virenast::sim::OrbitSimulation simulation(window);
     virenast::testing::RunRecorder recorder;
     simulation.addObserver(recorder);
     simulation.runCalculation();
-    // From the start, each place a step drew the body at (where the previous step left it), to
-    // the last place drawn: where the body left the drawing, or the one before the end.
-    if (!recorder.starts.empty() && recorder.starts[0].bodyDrawnAt)
-        run.path.push_back(pointOf(*recorder.starts[0].bodyDrawnAt));
     for (const virenast::sim::StepRecord& step : recorder.steps) {
-        if (run.path.empty() || run.path.back() != pointOf(step.bodyDrawnAt)) run.path.push_back(pointOf(step.bodyDrawnAt));
         run.elapsed.push_back(shown(step.elapsedYears));
         run.positions.push_back(shown(step.position.x) + ";" + shown(step.position.y));
     }
-    if (!recorder.ends.empty() && recorder.ends[0].bodyDrawnAt && run.path.back() != pointOf(*recorder.ends[0].bodyDrawnAt))
-        run.path.push_back(pointOf(*recorder.ends[0].bodyDrawnAt));
     return run;
 }
 
-// A path as it lies over the picture: twips of the drawing area to pixels of the picture.
-QPainterPath pathOver(const RecordedRun& run, QPointF origin, double pixelsPerTwip)
+// The pixels of the drawing area that have the path's colour, give or take its anti-aliasing.
+int pathPixels(const QImage& picture, const QRect& area, const QColor& colour)
 {
-    QPainterPath path;
-    for (std::size_t i = 0; i < run.path.size(); ++i) {
-        const QPointF point = origin + run.path[i] * pixelsPerTwip;
-        if (i == 0) path.moveTo(point);
-        else path.lineTo(point);
-    }
-    return path;
-}
-
-// Small arrowheads along a path, one every `spacing` pixels, pointing the way the body goes.
-void drawArrows(QPainter& painter, const QPainterPath& path, const QColor& colour, double spacing)
-{
-    const double length = path.length();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    for (double at = spacing / 2; at < length; at += spacing) {
-        const double percent = path.percentAtLength(at);
-        const QPointF tip = path.pointAtPercent(percent);
-        const double angle = -path.angleAtPercent(percent) * std::numbers::pi / 180;  // Qt counts angles upward
-        const QPointF along(std::cos(angle), std::sin(angle));
-        const QPointF across(-along.y(), along.x());
-        const QPointF head[] = {tip + along * 5, tip - along * 5 + across * 4.5, tip - along * 5 - across * 4.5};
-        painter.drawPolygon(head, 3);
-    }
-}
-
-struct PathStyle {
-    QColor colour;
-    Qt::PenStyle line;
-    QString legend;
-};
-
-// The caption in the corner of the drawing that the paths cross least: a sample of each path,
-// and the words that say these paths are no part of the program's drawing.
-void drawLegend(QPainter& painter, const QRect& drawing, const std::vector<QPainterPath>& paths,
-                const std::vector<PathStyle>& styles)
-{
-    QFont font = painter.font();
-    font.setPointSizeF(font.pointSizeF() * 0.95);
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
-    const QString caption = QStringLiteral("trajectoire ajoutée pour la fiche");
-    int textWidth = metrics.horizontalAdvance(caption);
-    for (const PathStyle& style : styles) textWidth = std::max(textWidth, metrics.horizontalAdvance(style.legend));
-    const int line = metrics.height() + 2;
-    const QSize size(textWidth + 50, line * static_cast<int>(styles.size() + 1) + 10);
-    const QRect corners[] = {QRect(drawing.bottomLeft() + QPoint(8, -8 - size.height()), size),
-                             QRect(drawing.bottomRight() + QPoint(-8 - size.width(), -8 - size.height()), size),
-                             QRect(drawing.topLeft() + QPoint(8, 8), size),
-                             QRect(drawing.topRight() + QPoint(-8 - size.width(), 8), size)};
-    const QRect* best = &corners[0];
-    int fewest = INT_MAX;
-    for (const QRect& corner : corners) {
-        int crossing = 0;
-        for (const QPainterPath& path : paths)
-            for (int i = 0; i < path.elementCount(); ++i) crossing += corner.contains(QPointF(path.elementAt(i)).toPoint());
-        if (crossing < fewest) {
-            fewest = crossing;
-            best = &corner;
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            count += std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                         std::abs(pixel.blue() - colour.blue()) <=
+                     24;
         }
-    }
-    painter.setPen(QPen(QColor(90, 90, 90), 1));
-    painter.setBrush(QColor(255, 255, 255, 230));
-    painter.drawRect(*best);
-    int y = best->top() + 5;
-    for (const PathStyle& style : styles) {
-        painter.setPen(QPen(style.colour, 2.5, style.line));
-        painter.drawLine(QPointF(best->left() + 8, y + line / 2.0), QPointF(best->left() + 38, y + line / 2.0));
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(best->left() + 44, y, textWidth + 4, line), Qt::AlignVCenter, style.legend);
-        y += line;
-    }
-    font.setItalic(true);
-    painter.setFont(font);
-    painter.drawText(QRect(best->left() + 8, y, size.width() - 12, line), Qt::AlignVCenter, caption);
-}
-
-QString timeStepLegend(const TeachingScenario& scenario)
-{
-    return QStringLiteral("chemin du corps, pas de %1 h").arg(scenario.hours);
+    return count;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // The choices made in "Affichage" are kept here for this picture alone: the user's own
+    // settings are neither read nor changed.
+    QTemporaryDir settingsFolder;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.filePath(QStringLiteral("config"))));
     QApplication application(argc, argv);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       settingsFolder.filePath(QStringLiteral("config")));
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s scenario output.png\n", argv[0]);
         return 2;
@@ -187,73 +114,81 @@ int main(int argc, char** argv)
     }
     const QString output = QString::fromLocal8Bit(argv[2]);
     const RecordedRun run = recordRun(*scenario);
-    const RecordedRun comparedRun = compared ? recordRun(*compared) : RecordedRun{};
 
     virenast::app::Form1 window{QLocale(QLocale::French)};
-    for (const virenast::testing::TypedText& typed : scenario->typed)
-        window.findChild<QLineEdit*>(QString::fromLatin1(typed.box))->setText(QString::fromUtf8(typed.text));
-    window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(scenario->hours);
     window.show();
-
+    const auto item = [&window](const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); };
+    const auto* drawing = window.findChild<QFrame*>(QStringLiteral("frame1"));
     // The run sits below the picture in the stack: leave from there at once, with the outcome.
     const auto leave = [](int status) {
         std::fflush(nullptr);
         std::_Exit(status);
     };
-    // Runs inside the run's yields: the picture is taken between two steps, as a pause would.
+    const auto fail = [&](const char* why) {
+        std::fprintf(stderr, "%s: %s\n", argv[1], why);
+        leave(1);
+    };
+    const auto choose = [&](const char* name, bool checked) {
+        QAction* action = item(name);
+        if (action == nullptr) fail("the menu Affichage lacks an item");
+        if (action->isChecked() != checked) action->trigger();  // as a click on the item does
+        if (action->isChecked() != checked) fail("an item of Affichage does not take its choice");
+    };
+    choose("trajectoire", true);
+    if (!drawing->property("pathShown").toBool()) fail("the drawing does not show the path");
+
+    bool pictureRun = false;
+    // Runs at each turn of the window during a run (it handles events only then).
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            // The compared run ends before the picture's run starts; the picture's run never ends
+            // before its moment.
+            if (pictureRun || box->text() != QStringLiteral("Fin de calcul")) fail("a box came before the picture");
+            box->accept();
+            return;
+        }
+        if (!pictureRun) return;
         const QString elapsed = window.findChild<QLabel*>(QStringLiteral("tempscourant"))->text();
-        if (QLocale(QLocale::French).toDouble(elapsed) < scenario->pictureAtYears) return;
+        const double years = QLocale(QLocale::French).toDouble(elapsed);
+        if (years >= scenario->pictureAtYears - slowDownBeforeYears) choose("vitesse60", true);
+        if (years < scenario->pictureAtYears) return;
         watch.stop();
-        // The path drawn must be this very run's: the real window shows, at this moment, what
-        // the in-memory run showed after the same step.
+        // The picture is this very scenario's run: the window shows, at this moment, what the
+        // in-memory run showed after the same step.
         const QString position = window.findChild<QLineEdit*>(QStringLiteral("xsc"))->text() + QLatin1Char(';') +
                                  window.findChild<QLineEdit*>(QStringLiteral("ysc"))->text();
         std::size_t step = 0;
         while (step < run.elapsed.size() && QString::fromStdString(run.elapsed[step]) != elapsed) ++step;
-        if (step == run.elapsed.size() || QString::fromStdString(run.positions[step]) != position) {
-            std::fprintf(stderr, "%s: the window at %s years is not where the recorded run was\n", argv[1],
-                         qPrintable(elapsed));
-            leave(1);
-        }
+        if (step == run.elapsed.size() || QString::fromStdString(run.positions[step]) != position)
+            fail("the window is not where the scenario's run was");
 
-        QPixmap picture = window.grab();
-        const auto* drawing = window.findChild<QFrame*>(QStringLiteral("frame1"));
+        const QImage picture = window.grab().toImage();
         const QRect area(drawing->mapTo(&window, drawing->contentsRect().topLeft()), drawing->contentsRect().size());
-        const QPointF origin = drawing->mapTo(&window, QPoint(0, 0));
-        const double pixelsPerTwip = drawing->width() / run.drawingTwips.width();
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setClipRect(area);
-        std::vector<QPainterPath> paths;
-        std::vector<PathStyle> styles;
-        if (compared) {
-            paths.push_back(pathOver(comparedRun, origin, pixelsPerTwip));
-            styles.push_back({QColor(0, 90, 210), Qt::DashLine, timeStepLegend(*compared)});
-        }
-        paths.push_back(pathOver(run, origin, pixelsPerTwip));
-        styles.push_back({QColor(235, 110, 0), Qt::SolidLine,
-                          compared ? timeStepLegend(*scenario) : QStringLiteral("chemin du corps")});
-        for (std::size_t i = 0; i < paths.size(); ++i) {
-            QColor colour = styles[i].colour;
-            colour.setAlpha(210);
-            painter.setPen(QPen(colour, 2, styles[i].line, Qt::RoundCap, Qt::RoundJoin));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawPath(paths[i]);
-            drawArrows(painter, paths[i], colour, 140);
-        }
-        drawLegend(painter, area, paths, styles);
-        painter.end();
-
-        const bool saved = picture.save(output);
-        std::printf("%s: %s at %s years, path of %zu steps\n", argv[1], saved ? "saved" : "NOT saved", qPrintable(elapsed),
-                    run.path.size());
+        const int pixels = pathPixels(picture, area, drawing->property("pathColour").value<QColor>());
+        if (pixels < leastPathPixels) fail("the picture shows too little of the path");
+        const bool saved = picture.save(output, "PNG", 0);  // 0: the smallest file
+        std::printf("%s: %s at %s years (step %zu), %d pixels of path\n", argv[1], saved ? "saved" : "NOT saved",
+                    qPrintable(elapsed), step + 1, pixels);
         leave(saved ? 0 : 1);
     });
+
+    const auto runScenario = [&window](const TeachingScenario& typed) {
+        for (const virenast::testing::TypedText& text : typed.typed)
+            window.findChild<QLineEdit*>(QString::fromLatin1(text.box))->setText(QString::fromUtf8(text.text));
+        window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(typed.hours);
+        window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();  // returns at its end
+    };
     QTimer::singleShot(500, [&] {
         watch.start(0);
-        window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        if (compared) {
+            choose("vitesseMax", true);
+            runScenario(*compared);
+        }
+        choose("vitesse5", true);
+        pictureRun = true;
+        runScenario(*scenario);
+        fail("the run ended before the picture's moment");
     });
     return QApplication::exec();
 }
