@@ -94,17 +94,33 @@ async function pageRuns(browser, choices) {
         const checkedPace = ['vitesseMax', 'vitesse5', 'vitesse20', 'vitesse60']
           .find((name) => item(name).getAttribute('aria-checked') === 'true') ?? '';
         const hours = Number(document.getElementById('HScroll1').getAttribute('aria-valuenow'));
+        // The browser's turns that came more than 50 ms late, the machine busy elsewhere: a paced run
+        // does not make up such a gap, so they tell why a run was slower than its pace.
+        const late = { turns: 0, seconds: 0, last: 0, running: true };
+        const tick = () => {
+          const now = performance.now();
+          if (now - late.last > 50) {
+            ++late.turns;
+            late.seconds += (now - late.last) / 1000;
+          }
+          late.last = now;
+          if (late.running) setTimeout(tick, 5);
+        };
         const ended = new Promise((resolve) => {
           const watch = new MutationObserver(() => {
             const box = document.querySelector('dialog[open]');
             if (!box) return;
             const seconds = (performance.now() - start) / 1000;
             watch.disconnect();
-            resolve({ seconds, box: document.getElementById(box.getAttribute('aria-describedby')).textContent });
+            late.running = false;
+            resolve({ seconds, box: document.getElementById(box.getAttribute('aria-describedby')).textContent,
+                      lateTurns: late.turns, lateSeconds: late.seconds });
           });
           watch.observe(document.body, { childList: true });
         });
         const start = performance.now();
+        late.last = start;
+        setTimeout(tick, 5);
         item('Command2').click();
         return { trajectoire: item('trajectoire').getAttribute('aria-checked') === 'true', pace: checkedPace, hours,
                  ...(await ended) };
@@ -193,7 +209,10 @@ const paceSteps = reference.steps;
 say(`A run of Text1 = ${PACE_YEARS} year (of 364,75 days) at a 1 h step: ${thousands(paceSteps)} steps, ${reference.texts.tempscourant} years simulated; path shown`);
 say('  seconds from the click on "Lancer le calcul" to "Fin de calcul", and how far off the pace (against the years simulated);');
 say('  in the page, each paced run follows a run at the maximal pace in the same tab');
-say(`  ${'pace'.padEnd(22)}${'desktop'.padStart(10)}${'off pace'.padStart(10)}${'page'.padStart(10)}${'off pace'.padStart(10)}   final texts as at the maximal pace`);
+say('  late: the turns of the event loop that came over 50 ms late (the machine busy elsewhere), how many and');
+say('  how long in all; a paced run does not make such a gap up');
+say(`  ${'pace'.padEnd(22)}${'desktop'.padStart(10)}${'off pace'.padStart(10)}${'late'.padStart(12)}` +
+    `${'page'.padStart(10)}${'off pace'.padStart(10)}${'late'.padStart(12)}   final texts as at the maximal pace`);
 const atMaximal = paced[0];
 const sameTexts = (a, b) => FINAL_TEXTS.every((name) => a.texts[name] === b.texts[name]);
 let allSame = true;
@@ -202,8 +221,9 @@ for (const { pace, desktop, page } of paced) {
   const off = (run) => (pace.seconds === null ? '' : percent(100 * (run.seconds / (pace.seconds * simulatedYears(run)) - 1)));
   const same = [sameTexts(desktop, atMaximal.desktop), sameTexts(page, atMaximal.page)];
   allSame &&= same.every(Boolean);
-  say(`  ${pace.name.padEnd(22)}${desktop.seconds.toFixed(3).padStart(10)}${off(desktop).padStart(10)}` +
-      `${page.seconds.toFixed(3).padStart(10)}${off(page).padStart(10)}   ` +
+  const late = (run) => `${run.lateTurns}, ${run.lateSeconds.toFixed(2)} s`;
+  say(`  ${pace.name.padEnd(22)}${desktop.seconds.toFixed(3).padStart(10)}${off(desktop).padStart(10)}${late(desktop).padStart(12)}` +
+      `${page.seconds.toFixed(3).padStart(10)}${off(page).padStart(10)}${late(page).padStart(12)}   ` +
       `desktop ${same[0] ? 'same' : 'DIFFERENT'}, page ${same[1] ? 'same' : 'DIFFERENT'}`);
 }
 const coreAgrees = [atMaximal.desktop, atMaximal.page].every((run) => sameTexts(run, reference));
