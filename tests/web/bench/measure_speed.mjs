@@ -2,25 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Steps per second of the default run in headless Chromium, next to a bare page that does only
-// what every step must do on screen (bare_page.html), and to the in-memory run of the same code
-// under Node and natively. With --check, fails when the program's step costs more than the bare
-// page's, beyond the given margin (0.1 by default: a tenth).
+// what every step must do on screen (bare_page.html). With --check, fails when the program's
+// step costs more than the bare page's, beyond the given margin (0.1 by default: a tenth): a
+// ratio of two runs on the same machine, not a wall time. The figures of both front-ends, the
+// core and the paces are scripts/benchmark.sh's.
 //
-//   node measure_speed.mjs PAGE.html BARE.html NODE_MEMORY_RUN.js [NATIVE_MEMORY_RUN] [--check [MARGIN]]
-import { execFileSync } from 'node:child_process';
+//   node measure_speed.mjs PAGE.html BARE.html [--check [MARGIN]]
 import { pathToFileURL } from 'node:url';
 import { launch } from '../browsers.mjs';
 
 const checkAt = process.argv.indexOf('--check');
 const margin = checkAt < 0 ? null : Number(process.argv[checkAt + 1] ?? 0.1) || 0.1;
-const [pagePath, barePath, nodeRun, nativeRun] = process.argv.slice(2, checkAt < 0 ? undefined : checkAt);
+const [pagePath, barePath] = process.argv.slice(2, checkAt < 0 ? undefined : checkAt);
 const STEPS = 72192;  // the default run, to the right edge
-
-function memorySpeed(tool, repeat) {
-  if (!tool) return null;
-  const [command, start] = tool.endsWith('.js') ? [process.execPath, [tool]] : [tool, []];
-  return JSON.parse(execFileSync(command, [...start, '--repeat', String(repeat)], { encoding: 'utf8' })).stepsPerSecond;
-}
 
 async function pageSpeed(browser, path, measure) {
   const page = await browser.newPage();
@@ -58,11 +52,9 @@ const best = (speeds) => Math.max(...speeds);
 const figures = {
   chromiumProgram: best(program),
   chromiumBarePage: best(bare),
-  memoryUnderNode: memorySpeed(nodeRun, 3),
-  memoryNative: memorySpeed(nativeRun, 10),
 };
 for (const [name, speed] of Object.entries(figures))
-  if (speed !== null) console.log(`${name.padEnd(18)} ${Math.round(speed).toLocaleString('en-US').padStart(10)} steps/s`);
+  console.log(`${name.padEnd(18)} ${Math.round(speed).toLocaleString('en-US').padStart(10)} steps/s`);
 if (margin !== null) {
   const ratio = figures.chromiumProgram / figures.chromiumBarePage;
   console.log(`program / bare page: ${ratio.toFixed(3)} (at least ${(1 - margin).toFixed(2)} wanted)`);
