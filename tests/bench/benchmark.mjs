@@ -94,12 +94,12 @@ async function pageRuns(browser, choices) {
         const checkedPace = ['vitesseMax', 'vitesse5', 'vitesse20', 'vitesse60']
           .find((name) => item(name).getAttribute('aria-checked') === 'true') ?? '';
         const hours = Number(document.getElementById('HScroll1').getAttribute('aria-valuenow'));
-        // The browser's turns that came more than 50 ms late, the machine busy elsewhere: a paced run
+        // The browser's turns that came more than 250 ms late, the machine busy elsewhere: a paced run
         // does not make up such a gap, so they tell why a run was slower than its pace.
         const late = { turns: 0, seconds: 0, last: 0, running: true };
         const tick = () => {
           const now = performance.now();
-          if (now - late.last > 50) {
+          if (now - late.last > 250) {
             ++late.turns;
             late.seconds += (now - late.last) / 1000;
           }
@@ -209,7 +209,7 @@ const paceSteps = reference.steps;
 say(`A run of Text1 = ${PACE_YEARS} year (of 364,75 days) at a 1 h step: ${thousands(paceSteps)} steps, ${reference.texts.tempscourant} years simulated; path shown`);
 say('  seconds from the click on "Lancer le calcul" to "Fin de calcul", and how far off the pace (against the years simulated);');
 say('  in the page, each paced run follows a run at the maximal pace in the same tab');
-say('  late: the turns of the event loop that came over 50 ms late (the machine busy elsewhere), how many and');
+say('  late: the turns of the event loop that came over 250 ms late (the machine busy elsewhere), how many and');
 say('  how long in all; a paced run does not make such a gap up');
 say(`  ${'pace'.padEnd(22)}${'desktop'.padStart(10)}${'off pace'.padStart(10)}${'late'.padStart(12)}` +
     `${'page'.padStart(10)}${'off pace'.padStart(10)}${'late'.padStart(12)}   final texts as at the maximal pace`);

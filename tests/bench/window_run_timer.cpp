@@ -7,7 +7,7 @@
 // of "Affichage", read from the settings as the program reads them at its start (the benchmark
 // gives each run a settings folder of its own through XDG_CONFIG_HOME). Prints one JSON line:
 // what the menu shows checked, the box's text, the steps, the seconds, the turns of the event
-// loop that came more than 50 ms late, and the final texts.
+// loop that came more than 250 ms late, and the final texts.
 //
 //   xvfb-run -a -s "-screen 0 1280x1024x24" virenast_window_run_timer [years]
 #include "app/form1.h"
@@ -59,7 +59,7 @@ private:
 // make up such a gap (nor should it, after a box), so they tell why a run was slower than its pace.
 class LateTurns : public QObject {
 public:
-    static constexpr qint64 lateNs = 50'000'000;  // the gap a paced run gives up on catching up
+    static constexpr qint64 lateNs = 250'000'000;  // the gap a paced run gives up on catching up
 
     void start()
     {

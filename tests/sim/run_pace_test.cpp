@@ -145,6 +145,23 @@ TEST(RunPace, TimeInABoxIsNotMadeUp)
     }
 }
 
+// A hiccup of a loaded machine, shorter than a real gap, is made up: the year still lasts its
+// 5 s. A gap just longer is not, box or no box.
+TEST(RunPace, AHiccupIsMadeUpButAGapIsNot)
+{
+    const auto hiccup = sim::RunPacer::longestGap - 10ms;
+    const auto gap = sim::RunPacer::longestGap + 10ms;
+    for (const auto lost : {hiccup, gap}) {
+        PacedWindow paced(Pace::YearIn5Seconds);
+        paced.duringYield = [&](long yieldNumber) {
+            if (yieldNumber == 3000) paced.clock.at += lost;
+        };
+        paced.simulation.runCalculation();
+        const double expected = simulatedYears * 5 + (lost == gap ? wallSeconds(gap) : 0);
+        EXPECT_NEAR(paced.runSeconds(), expected, 0.02) << wallSeconds(lost);
+    }
+}
+
 // A nested run is paced on its own; its outer run then goes on at its pace from there.
 TEST(RunPace, ANestedRunIsPacedOnItsOwnAndNotMadeUpAfter)
 {

@@ -53,15 +53,17 @@ public:
 // clicks) until that moment, then return from the yield.
 //
 // A run is timed from its click: the end of its step that reaches t seconds is due t × pace /
-// 31 514 400 seconds after it. Time lost is never made up: when a step comes more than
-// `longestGap` after it was due (a box was open, a nested run went on, the window was hidden,
-// the machine is too slow for the pace), the run is timed again from that step, as if it had
-// been clicked there. A front-end that knows of such a gap (a box closed, the window shown
-// again) may say so with `restartFromNow()`. A nested run is timed on its own; when it ends,
-// its outer run is timed again from then. A change of pace takes effect at the next step.
+// 31 514 400 seconds after it. A hiccup of the machine (the system busy elsewhere for a few
+// frames) is made up over the next steps, so that the run keeps its length. A real gap never
+// is: when a step comes more than `longestGap` after it was due (a box was open, a nested run
+// went on, the window was hidden, the machine is too slow for the pace), the run is timed again
+// from that step, as if it had been clicked there. A front-end that knows of such a gap (a box
+// closed, the window shown again) says so with `restartFromNow()`, whatever its length. A
+// nested run is timed on its own; when it ends, its outer run is timed again from then. A
+// change of pace takes effect at the next step.
 class RunPacer final : public RunObserver {
 public:
-    static constexpr std::chrono::milliseconds longestGap{50};
+    static constexpr std::chrono::milliseconds longestGap{250};
 
     explicit RunPacer(PaceClock& clock, Pace pace = Pace::Maximal) : clock_(clock), pace_(pace) {}
 
