@@ -180,6 +180,8 @@ float QtWindowPlatform::frameHeight()
 
 std::int16_t QtWindowPlatform::scrollValue() { return static_cast<std::int16_t>(widgets_.timeStep->value()); }
 
+void QtWindowPlatform::setScrollValue(std::int16_t value) { widgets_.timeStep->setValue(value); }
+
 void QtWindowPlatform::messageBox(std::string_view text, std::string_view title, platform::MessageStyle style)
 {
     const QMessageBox::Icon icon =
