@@ -45,6 +45,8 @@ public:
           titleWidth_(widthForTitle(title, QGuiApplication::font(), titleBarHeight(window))),
           place_(place)
     {
+        // A message may quote what a scenario file holds: never read it as markup.
+        setTextFormat(Qt::PlainText);
         // Setting the modality sets the window flags afresh: the flags come after it.
         setWindowModality(Qt::ApplicationModal);
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
