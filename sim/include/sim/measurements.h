@@ -34,7 +34,7 @@ struct MeasurementRow {
 // from then on: the steps its outer run makes after it are not kept.
 //
 // Memory is bounded: at most `rowCap` rows (88 bytes each: 46 MB for the default, which holds a
-// 30-year run at 1 hour, 262 980 steps, whole). A longer run is thinned as it goes: when the cap
+// 30-year run at 1 hour, 262 621 steps, whole). A longer run is thinned as it goes: when the cap
 // is reached the rows of odd multiples of the stride are dropped and the stride doubles, so the
 // rows kept are those of the steps that are multiples of `stride()`, with the start and the
 // newest row always kept.
