@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The menu "Fichier" as the front-ends build it from its rows, and the scenario's names held to
-// the window's own.
+// The menu "Fichier" beside the window's controls and the menu "Affichage", and the scenario's
+// names held to the window's own.
 #include "form/display_menu.h"
 #include "form/file_menu.h"
 #include "form/form1_description.h"
@@ -19,28 +19,6 @@
 
 namespace virenast::form {
 namespace {
-
-TEST(FileMenu, HoldsItsFourItemsWithTheirKeysAndSpokenNames)
-{
-    std::vector<std::string> shown;
-    for (const FileMenuRow& row : fileMenuRows()) {
-        const auto key = row.accessKeyIndex();
-        ASSERT_TRUE(key) << row.name;
-        const std::string_view whole = row.text;
-        const std::string text = std::string(whole.substr(0, *key)) + "&" + std::string(whole.substr(*key));
-        shown.push_back(std::string(row.name) + " " + text + " | " + row.spoken.name);
-        EXPECT_STRNE(row.spoken.description, "") << row.name;
-    }
-    EXPECT_EQ(shown, (std::vector<std::string>{
-                         "fichier &Fichier | Fichier",
-                         "ouvrirScenario &Ouvrir un scénario… | Ouvrir un scénario",
-                         "enregistrerScenario &Enregistrer le scénario… | Enregistrer le scénario",
-                         "copierLien &Copier le lien du scénario | Copier le lien du scénario",
-                         "enregistrerMesures Enregistrer les &mesures… | Enregistrer les mesures",
-                     }));
-    EXPECT_EQ(fileMenuRowOf(FileCommand::CopyLink).name, std::string("copierLien"));
-    EXPECT_EQ(findFileMenuRow(fileMenuName), &fileMenuRows().front());
-}
 
 // No name is taken twice among the controls and both menus, and Alt and a letter reach one menu
 // of the menu bar only.
