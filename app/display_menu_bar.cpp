@@ -13,11 +13,10 @@
 
 namespace virenast::app {
 
-QString mnemonicText(const form::MenuRow& row)
+QString mnemonicText(const char* utf8, std::optional<std::size_t> key)
 {
-    const QString text = QString::fromUtf8(row.text);
-    const auto key = row.accessKeyIndex();  // in bytes of the UTF-8 text
-    const qsizetype keyAt = key ? QString::fromUtf8(row.text, static_cast<qsizetype>(*key)).size() : -1;
+    const QString text = QString::fromUtf8(utf8);
+    const qsizetype keyAt = key ? QString::fromUtf8(utf8, static_cast<qsizetype>(*key)).size() : -1;
     QString marked;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (i == keyAt) marked += QLatin1Char('&');

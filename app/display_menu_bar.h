@@ -8,7 +8,9 @@
 
 #include <QObject>
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -39,7 +41,9 @@ private:
     std::vector<Item> items_;
 };
 
-// A row's text with its access key marked for Qt ("&"), any "&" of the text kept as one.
-QString mnemonicText(const form::MenuRow& row);
+// A row's text with its access key marked for Qt ("&"), any "&" of the text kept as one; the
+// key is given by its place in the UTF-8 text.
+QString mnemonicText(const char* text, std::optional<std::size_t> keyIndex);
+inline QString mnemonicText(const form::MenuRow& row) { return mnemonicText(row.text, row.accessKeyIndex()); }
 
 }  // namespace virenast::app

@@ -6,6 +6,8 @@
 #include "app/number_widgets.h"
 #include "display_menu_bar.h"
 #include "display_settings.h"
+#include "file_commands.h"
+#include "file_menu_bar.h"
 #include "drawing_area.h"
 #include "form/colours.h"
 #include "form/form1_description.h"
@@ -17,6 +19,7 @@
 #include "rocket_icon.h"
 #include "show_reminder.h"
 #include "sim/body_path.h"
+#include "sim/measurements.h"
 #include "sim/orbit_simulation.h"
 #include "sim/run_pace.h"
 #include "window_placement.h"
@@ -147,6 +150,7 @@ Form1::Form1(const QLocale& locale)
         return [this, command] {
             form::perform(command, *simulation_, *platform_);
             platform_->showTurn();  // a command that does not yield (a reset) shows its end too
+            refreshFileMenu();
         };
     };
     for (const ControlDescription& control : form::form1Controls()) {
@@ -229,6 +233,10 @@ Form1::Form1(const QLocale& locale)
     pacer_ = std::make_unique<sim::RunPacer>(*clock_);
     simulation_->addObserver(*bodyPath_);
     simulation_->addObserver(*pacer_);
+    // What a class takes away: the last run's measurements.
+    measurements_ = std::make_unique<sim::MeasurementLog>();
+    simulation_->addObserver(*measurements_);
+    fileCommands_ = std::make_unique<FileCommands>(*this, *platform_, *measurements_);
     platform_->setPacer(pacer_.get(), clock_.get());
     const QColor background = drawingArea_->palette().color(QPalette::Window);
     const form::Rgb bodyColour = *form::rgbOf(form::findControl("corps")->colour);
@@ -239,12 +247,29 @@ Form1::Form1(const QLocale& locale)
     displayMenu_ = new DisplayMenuBar(*menuBar(), [this](form::DisplayCommand command) { choose(command); });
     choices_ = loadDisplayChoices();
     showChoices();
+    fileMenu_ = new FileMenuBar(
+        *menuBar(),
+        [this](form::FileCommand command) {
+            fileCommands_->perform(command);
+            refreshFileMenu();
+        },
+        [this] { refreshFileMenu(); });
+    refreshFileMenu();
     // F10 opens the menu bar's first menu, as on Windows; the arrows go on from there.
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 Form1::~Form1() = default;
+
+bool Form1::openScenario(const QString& path) { return fileCommands_->openScenario(path); }
+
+void Form1::setFileChooser(std::unique_ptr<FileChooser> chooser) { fileCommands_->setChooser(std::move(chooser)); }
+
+void Form1::refreshFileMenu()
+{
+    fileMenu_->action(form::FileCommand::SaveMeasurements)->setEnabled(fileCommands_->canSaveMeasurements());
+}
 
 void Form1::choose(form::DisplayCommand command)
 {

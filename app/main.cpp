@@ -14,5 +14,8 @@ int main(int argc, char** argv)
     virenast::app::installLabelAccessibility();
     virenast::app::Form1 window;
     window.show();
+    // `virenast FILE`: the desktop opens a scenario file with the program (its type is registered).
+    if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1)
+        window.openScenario(arguments.at(1));
     return QApplication::exec();
 }

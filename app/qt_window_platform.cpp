@@ -47,6 +47,8 @@ public:
           titleWidth_(widthForTitle(title, QGuiApplication::font(), titleBarHeight(window))),
           place_(place)
     {
+        // A message may quote what a scenario file holds: never read it as markup.
+        setTextFormat(Qt::PlainText);
         // Setting the modality sets the window flags afresh: the flags come after it.
         setWindowModality(Qt::ApplicationModal);
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -182,6 +184,8 @@ float QtWindowPlatform::frameHeight()
 }
 
 std::int16_t QtWindowPlatform::scrollValue() { return static_cast<std::int16_t>(widgets_.timeStep->value()); }
+
+void QtWindowPlatform::setScrollValue(std::int16_t value) { widgets_.timeStep->setValue(value); }
 
 void QtWindowPlatform::messageBox(std::string_view text, std::string_view title, platform::MessageStyle style)
 {

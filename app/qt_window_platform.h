@@ -64,6 +64,7 @@ public:
     float frameWidth() override;
     float frameHeight() override;
     std::int16_t scrollValue() override;
+    void setScrollValue(std::int16_t value) override;
     void messageBox(std::string_view text, std::string_view title, platform::MessageStyle style) override;
     void yield() override;
     [[noreturn]] void end() override;

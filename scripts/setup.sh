@@ -24,6 +24,7 @@ test_packages=(
   libbenchmark-dev        # Google Benchmark, for the speed benchmark
   xvfb xauth              # a virtual screen, for the tests that need a real X server
   desktop-file-utils appstream appstream-compose  # validators of the desktop entry and the metainfo
+  shared-mime-info  # the scenario files' type, compiled as a desktop does
   man-db reuse            # checks of the manual pages and of every file's licence
   at-spi2-core python3-pyatspi dbus  # a screen reader's view of the window, read in the tests
   openbox xdotool x11-utils         # a window manager, to see the window placed with its frame

@@ -7,6 +7,7 @@
 #include "form/path_colours.h"
 #include "form/display_choices.h"
 #include "form/display_menu.h"
+#include "form/file_menu.h"
 #include "form/form1_description.h"
 #include "form/scroll_keys.h"
 
@@ -78,6 +79,23 @@ constexpr std::array allDisplayCommands{DisplayCommand::None, DisplayCommand::To
                                         DisplayCommand::PaceYearIn20Seconds, DisplayCommand::PaceYearInAMinute};
 static_assert(allDisplayCommands.size() == static_cast<std::size_t>(DisplayCommand::PaceYearInAMinute) + 1,
               "a display command without its name");
+
+const char* fileCommandName(form::FileCommand command)
+{
+    switch (command) {
+    case form::FileCommand::None: return "None";
+    case form::FileCommand::OpenScenario: return "OpenScenario";
+    case form::FileCommand::SaveScenario: return "SaveScenario";
+    case form::FileCommand::CopyLink: return "CopyLink";
+    case form::FileCommand::SaveMeasurements: return "SaveMeasurements";
+    }
+    return "";
+}
+constexpr std::array allFileCommands{form::FileCommand::None, form::FileCommand::OpenScenario,
+                                     form::FileCommand::SaveScenario, form::FileCommand::CopyLink,
+                                     form::FileCommand::SaveMeasurements};
+static_assert(allFileCommands.size() == static_cast<std::size_t>(form::FileCommand::SaveMeasurements) + 1,
+              "a file command without its name");
 
 const char* menuRowKindName(MenuRowKind kind)
 {
@@ -307,6 +325,24 @@ void appendMenuRow(std::string& out, const MenuRow& row)
     out.back() = '}';
 }
 
+// A row of the menu "Fichier", in the fields of the rows of "Affichage": the menu's kind is
+// "menu", an item's "item".
+void appendFileMenuRow(std::string& out, const form::FileMenuRow& row)
+{
+    out += '{';
+    appendField(out, "order", static_cast<long long>(row.order));
+    appendField(out, "name", std::string_view(row.name));
+    appendField(out, "kind", std::string_view(row.isMenu() ? "menu" : "item"));
+    appendField(out, "text", std::string_view(row.text));
+    const auto key = row.accessKeyIndex();
+    appendField(out, "accessKey", key ? static_cast<long long>(*key) : -1LL);
+    appendField(out, "parent", std::string_view(row.parent != nullptr ? row.parent : ""));
+    appendField(out, "spokenName", std::string_view(row.spoken.name));
+    appendField(out, "spokenDescription", std::string_view(row.spoken.description));
+    appendField(out, "command", std::string_view(fileCommandName(row.command)));
+    out.back() = '}';
+}
+
 }  // namespace
 
 // The drawing's back colour in the page, the system face grey that the style sheet gives it
@@ -358,6 +394,14 @@ std::string describeWindowAsJson()
     out += "\"menuRows\":[";
     for (const MenuRow& row : form::displayMenuRows()) {
         appendMenuRow(out, row);
+        out += ',';
+    }
+    out.back() = ']';
+    out += ',';
+    appendNamedValues(out, "fileCommands", allFileCommands, fileCommandName);
+    out += "\"fileMenuRows\":[";
+    for (const form::FileMenuRow& row : form::fileMenuRows()) {
+        appendFileMenuRow(out, row);
         out += ',';
     }
     out.back() = ']';

@@ -45,6 +45,7 @@ EM_JS(void, page_set_shape, (int shape, int which, float twips), { Module.page.s
 EM_JS(void, page_set_line, (int line, int which, float twips), { Module.page.setLine(line, which, twips); });
 EM_JS(float, page_frame_size, (int which), { return Module.page.frameSize(which); });
 EM_JS(int, page_scroll_value, (), { return Module.page.scrollValue(); });
+EM_JS(void, page_set_scroll_value, (int value), { Module.page.setScrollValue(value); });
 EM_JS(int, page_needs_turn, (), { return Module.page.needsTurn() ? 1 : 0; });
 EM_JS(int, page_next_command, (), { return Module.page.nextCommand(); });
 // The two paths as x, y pairs of twips: the run's own and the one before it.
@@ -124,6 +125,8 @@ float WebPlatform::frameWidth() { return page_frame_size(0); }
 float WebPlatform::frameHeight() { return page_frame_size(1); }
 
 std::int16_t WebPlatform::scrollValue() { return static_cast<std::int16_t>(page_scroll_value()); }
+
+void WebPlatform::setScrollValue(std::int16_t value) { page_set_scroll_value(value); }
 
 void WebPlatform::messageBox(std::string_view text, std::string_view title, platform::MessageStyle style)
 {

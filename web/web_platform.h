@@ -38,6 +38,7 @@ public:
     float frameWidth() override;
     float frameHeight() override;
     std::int16_t scrollValue() override;
+    void setScrollValue(std::int16_t value) override;
     void messageBox(std::string_view text, std::string_view title, platform::MessageStyle style) override;
     // Lets the browser paint and deliver input about once a frame, then runs every click that
     // waited, each handler nested here, before the run goes on.

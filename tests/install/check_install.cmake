@@ -15,6 +15,7 @@ set(sizes 16 32 64 128 256)
 if(DESKTOP)
   list(APPEND files
     share/applications/org.virenast.Virenast.desktop
+    share/mime/packages/org.virenast.Virenast.xml
     share/metainfo/org.virenast.Virenast.metainfo.xml
     share/icons/hicolor/scalable/apps/org.virenast.Virenast.svg
     share/man/man1/virenast.1

@@ -12,6 +12,7 @@
 
 namespace virenast::sim {
 class BodyPath;
+class MeasurementLog;
 class OrbitSimulation;
 class RunPacer;
 class SteadyPaceClock;
@@ -21,6 +22,9 @@ namespace virenast::app {
 
 class DisplayMenuBar;
 class DrawingArea;
+class FileChooser;
+class FileCommands;
+class FileMenuBar;
 class QtWindowPlatform;
 
 // The main window: builds every control from the window description, and forwards its clicks
@@ -33,6 +37,12 @@ public:
     explicit Form1(const QLocale& locale = QLocale::system());
     ~Form1() override;
 
+    // Opens a scenario file into the boxes, as "Ouvrir un scénario…" does once a file is chosen
+    // (the program's argument uses it); whether anything of it was taken.
+    bool openScenario(const QString& path);
+    // Where "Fichier" asks for its files: Qt's dialogs unless a test sets its own.
+    void setFileChooser(std::unique_ptr<FileChooser> chooser);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -42,15 +52,20 @@ private:
     // A choice of "Affichage": shown at once, kept for the next start.
     void choose(form::DisplayCommand command);
     void showChoices();
+    // Enables what "Fichier" can do now: the measurements once a run has some.
+    void refreshFileMenu();
 
     std::unique_ptr<QtWindowPlatform> platform_;
     // The simulation's observers outlive it: it is declared after them.
     std::unique_ptr<sim::BodyPath> bodyPath_;
     std::unique_ptr<sim::SteadyPaceClock> clock_;
     std::unique_ptr<sim::RunPacer> pacer_;
+    std::unique_ptr<sim::MeasurementLog> measurements_;
     std::unique_ptr<sim::OrbitSimulation> simulation_;
     form::DisplayChoices choices_;
     DisplayMenuBar* displayMenu_ = nullptr;
+    std::unique_ptr<FileCommands> fileCommands_;
+    FileMenuBar* fileMenu_ = nullptr;
     DrawingArea* drawingArea_ = nullptr;
 };
 

@@ -40,6 +40,7 @@ public:
     float frameWidth() override { return frameWidth_; }
     float frameHeight() override { return frameHeight_; }
     std::int16_t scrollValue() override { return scrollValue_; }
+    void setScrollValue(std::int16_t value) override { scrollValue_ = value; }
     void messageBox(std::string_view text, std::string_view title, MessageStyle style) override;
     void yield() override;
     [[noreturn]] void end() override;

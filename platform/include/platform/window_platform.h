@@ -43,6 +43,8 @@ public:
     virtual float frameHeight() = 0;
     // The time step scroll bar `HScroll1`.
     virtual std::int16_t scrollValue() = 0;
+    // Moves the scroll bar as the user would (an opened scenario does); the bar keeps to its range.
+    virtual void setScrollValue(std::int16_t value) = 0;
 
     // A modal box with one OK button; returns when the user has closed it.
     virtual void messageBox(std::string_view text, std::string_view title, MessageStyle style) = 0;

@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "app/file_chooser.h"
+#include "form/file_menu.h"
+
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+namespace virenast::sim {
+class MeasurementLog;
+}
+
+namespace virenast::app {
+
+class QtWindowPlatform;
+
+// What the menu "Fichier" does on the desktop: a scenario opened from a file or saved into one,
+// its link put on the clipboard, the last run's measurements saved as CSV. Every fault (a file
+// that cannot be read or written, what a scenario holds that is left out) is said in a message
+// box; nothing here ends a run or changes a result.
+class FileCommands {
+public:
+    FileCommands(QWidget& window, QtWindowPlatform& platform, const sim::MeasurementLog& measurements);
+
+    void perform(form::FileCommand command);
+    // Opens the scenario file at `path` into the boxes; whether anything of it was taken.
+    bool openScenario(const QString& path);
+    bool canSaveMeasurements() const;
+
+    void setChooser(std::unique_ptr<FileChooser> chooser) { chooser_ = std::move(chooser); }
+
+private:
+    void saveScenario(const QString& path);
+    void saveMeasurements(const FileChooser::MeasurementsChoice& choice);
+    void tellFault(const QString& text);
+
+    QWidget& window_;
+    QtWindowPlatform& platform_;
+    const sim::MeasurementLog& measurements_;
+    std::unique_ptr<FileChooser> chooser_;
+};
+
+}  // namespace virenast::app
