@@ -88,6 +88,9 @@ describe('the page uses only the names that the program describes', () => {
     assert.deepEqual(Object.keys(ICONS).sort(), Object.keys(description.messageStyles).sort());
     const { SCROLL_ACTIONS } = await pageModule('scroll_bar.js');
     for (const [key, action] of Object.entries(description.scrollKeys)) assert.ok(SCROLL_ACTIONS[action], `${key}: ${action}`);
+    const { FILE_ACTIONS } = await pageModule('file_menu.js');
+    assert.deepEqual(Object.keys(FILE_ACTIONS).sort(),
+      description.fileMenuRows.filter((row) => row.kind === 'item').map((row) => row.command).sort());
   });
 
   test('the numbers that the description gives are those the program works with', () => {
