@@ -15,19 +15,23 @@ FileExchange::Outcome FileExchange::apply(const sim::ScenarioReading& reading)
     return reading.messages.empty() ? Outcome::Taken : Outcome::PartlyTaken;
 }
 
-FileExchange::Outcome FileExchange::openLink(std::string_view link) { return apply(sim::readScenarioLink(link)); }
-
-char* FileExchange::fileBuffer(std::size_t size)
+char* FileExchange::inputBuffer(std::size_t size)
 {
     input_.assign(size, '\0');
     return input_.data();
 }
 
+FileExchange::Outcome FileExchange::openLink()
+{
+    const Outcome outcome = apply(sim::readScenarioLink(input_));
+    input_ = std::string();
+    return outcome;
+}
+
 FileExchange::Outcome FileExchange::openFile()
 {
     const Outcome outcome = apply(sim::readScenarioFile(input_));
-    input_.clear();
-    input_.shrink_to_fit();
+    input_ = std::string();
     return outcome;
 }
 

@@ -26,9 +26,11 @@ public:
     // The observer to add to the simulation, so that the last run's rows are kept.
     sim::MeasurementLog& measurements() { return measurements_; }
 
-    Outcome openLink(std::string_view link);
-    // Room for a file's first `size` bytes, which the page writes there before `openFile`.
-    char* fileBuffer(std::size_t size);
+    // Room for the first `size` bytes of a link or a file, which the page writes there before
+    // opening them with one of the two below. (A link too crosses as bytes: an address may be
+    // larger than the stack that a text argument would take.)
+    char* inputBuffer(std::size_t size);
+    Outcome openLink();
     Outcome openFile();
     // What was left out of the last scenario opened, as the text of a message box; empty when
     // everything was taken.

@@ -116,26 +116,27 @@ EMSCRIPTEN_KEEPALIVE void virenast_restart_pace()
     if (program) program->window.pacer().restartFromNow();
 }
 
-// A scenario from the page's address (all of it, or its fragment): its texts go into the boxes
-// and its time step onto the scroll bar, nothing else happens. Returns 0 when all of it was
-// taken, 1 when some was left out, 2 when all of it was refused (then nothing changed); the
-// page shows virenast_scenario_messages() in a message box unless it was all taken.
-EMSCRIPTEN_KEEPALIVE int virenast_open_scenario_link(const char* link)
-{
-    return program ? static_cast<int>(program->files.openLink(link)) : 2;
-}
-
-// A file is read as bytes, never beyond this many: more than that is refused unread.
+// A scenario crosses as bytes, never more than this many: more than that is refused unread.
 EMSCRIPTEN_KEEPALIVE int virenast_scenario_read_limit() { return static_cast<int>(virenast::sim::scenarioInputCap + 1); }
 
-// Room for a file's bytes (at most the read limit), which the page fills before opening them.
-EMSCRIPTEN_KEEPALIVE char* virenast_scenario_file_buffer(int size)
+// Room for a link's or a file's bytes (at most the read limit), which the page fills before
+// opening them; null for more.
+EMSCRIPTEN_KEEPALIVE char* virenast_scenario_buffer(int size)
 {
     if (!program || size < 0 || size > virenast_scenario_read_limit()) return nullptr;
-    return program->files.fileBuffer(static_cast<std::size_t>(size));
+    return program->files.inputBuffer(static_cast<std::size_t>(size));
 }
 
-// The bytes in the file buffer as a `.virenast` file, as virenast_open_scenario_link.
+// The bytes in the buffer as a link (an address, or its fragment) or as a `.virenast` file: its
+// texts go into the boxes and its time step onto the scroll bar, nothing else happens. Returns
+// 0 when all of it was taken, 1 when some was left out, 2 when all of it was refused (then
+// nothing changed); the page shows virenast_scenario_messages() in a message box unless all of
+// it was taken.
+EMSCRIPTEN_KEEPALIVE int virenast_open_scenario_link()
+{
+    return program ? static_cast<int>(program->files.openLink()) : 2;
+}
+
 EMSCRIPTEN_KEEPALIVE int virenast_open_scenario_file()
 {
     return program ? static_cast<int>(program->files.openFile()) : 2;

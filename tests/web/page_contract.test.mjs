@@ -256,14 +256,14 @@ describe('the scenario and the measurements, through the exports the page calls'
     window.boxes = () => Object.fromEntries(inputs.map((name) => [name, window.texts.get(boxIndex.get(name))]));
     return window;
   }
-  const openLink = (link) => program.ccall('virenast_open_scenario_link', 'number', ['string'], [link]);
-  const openFile = (bytes) => {
-    const limit = program._virenast_scenario_read_limit();
-    const read = bytes.subarray(0, limit);
-    const buffer = program._virenast_scenario_file_buffer(read.length);
+  // As the page hands them over: the first bytes, up to the program's limit.
+  const write = (bytes) => {
+    const read = bytes.subarray(0, program._virenast_scenario_read_limit());
+    const buffer = program._virenast_scenario_buffer(read.length);
     program.HEAPU8.set(read, buffer);
-    return program._virenast_open_scenario_file();
   };
+  const openLink = (link) => { write(Buffer.from(link)); return program._virenast_open_scenario_link(); };
+  const openFile = (bytes) => { write(bytes); return program._virenast_open_scenario_file(); };
   const messages = () => program.UTF8ToString(program._virenast_scenario_messages());
   const output = (pointer) => Buffer.from(program.HEAPU8.slice(pointer, pointer + program._virenast_output_size()));
 
@@ -298,6 +298,7 @@ describe('the scenario and the measurements, through the exports the page calls'
       ['a time step out of range', () => openLink('#HScroll1=25&x1=4'), 1, '« 25 »', { x1: '4' }],
       ['markup, taken as a typed text', () => openLink('#G1=%3Cimg%20src%3Dx%3E&HScroll1=24'), 0, '', { G1: '<img src=x>' }],
       ['10 MB of random bytes', () => openFile(random), 2, 'dépasse', {}],
+      ['an address of 3 MB', () => openLink(`#G1=1&x1=${'1'.repeat(3 * 1024 * 1024)}`), 2, 'dépasse', {}],
       ['a file with a NUL byte', () => openFile(Buffer.from('G1=1\n\0\n')), 2, 'UTF-8', {}],
       ['a file with an unknown line', () => openFile(Buffer.from('# un essai\nvitesse=3\nxs=2\n')), 1, 'Ligne 2', { xs: '2' }],
     ];
@@ -310,7 +311,7 @@ describe('the scenario and the measurements, through the exports the page calls'
       assert.deepEqual(window.boxes(), { ...before, ...changed }, what);
       assert.equal(window.bar, 24, `${what}: the bar keeps its value`);
     }
-    assert.equal(program._virenast_scenario_file_buffer(program._virenast_scenario_read_limit() + 1), 0,
+    assert.equal(program._virenast_scenario_buffer(program._virenast_scenario_read_limit() + 1), 0,
       'no room beyond the read limit');
   });
 });

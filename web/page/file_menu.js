@@ -72,23 +72,29 @@ export class FileMenu {
   // Only the measurements wait for a run.
   enabled(row) { return row.command !== 'SaveMeasurements' || this.module._virenast_has_measurements() !== 0; }
 
+  // Puts a scenario's first bytes, no more than the program reads, where it reads them: more is
+  // refused for its size without being copied whole.
+  writeScenario(bytes) {
+    const read = bytes.subarray(0, this.module._virenast_scenario_read_limit());
+    const buffer = this.module._virenast_scenario_buffer(read.length);
+    this.module.HEAPU8.set(read, buffer);  // (read after the buffer is made: the memory may have grown)
+  }
+
   // A scenario from an address (its fragment): the boxes and the scroll bar take it, nothing
   // else happens. Returns what the program said of it, for `tell`.
   readLink(address) {
-    const outcome = this.module.ccall('virenast_open_scenario_link', 'number', ['string'], [address]);
+    this.writeScenario(new TextEncoder().encode(address));
+    const outcome = this.module._virenast_open_scenario_link();
     this.platform.show();
     return outcome;
   }
 
   openLink(address) { return this.tell(this.readLink(address)); }
 
-  // A file's bytes, no more than the program reads: a larger file is refused for its size
-  // without being read whole.
+  // A file, read as bytes.
   async openFile(file) {
     const limit = this.module._virenast_scenario_read_limit();
-    const bytes = new Uint8Array(await file.slice(0, limit).arrayBuffer());
-    const buffer = this.module._virenast_scenario_file_buffer(bytes.length);
-    this.module.HEAPU8.set(bytes, buffer);  // (read after the buffer is made: the memory may have grown)
+    this.writeScenario(new Uint8Array(await file.slice(0, limit).arrayBuffer()));
     const outcome = this.module._virenast_open_scenario_file();
     this.platform.show();
     return this.tell(outcome);
