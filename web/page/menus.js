@@ -54,6 +54,7 @@ export function buildMenus(menuBar, menus) {
   const popups = [];
   const items = new Map();  // name → its element
   const keys = new Map();   // element → its access key, in lower case
+  const enabledOf = new Map();  // element → whether it can act now
   let containerOf = null;   // the element the rows of the current menu go into
 
   const close = () => {
@@ -62,7 +63,6 @@ export function buildMenus(menuBar, menus) {
       button.setAttribute('aria-expanded', 'false');
     }
   };
-  const enabledOf = new Map();  // element → whether it can act now
   const refreshEnabled = () => {
     for (const [element, enabled] of enabledOf) element.setAttribute('aria-disabled', String(!enabled()));
   };
@@ -74,7 +74,8 @@ export function buildMenus(menuBar, menus) {
     popup.querySelector('[role^="menuitem"]')?.focus();
   };
 
-  for (const { rows, before, choose, enabled } of menus) for (const row of rows) {
+  const allRows = menus.flatMap(({ rows, ...menu }) => rows.map((row) => ({ row, ...menu })));
+  for (const { row, before, choose, enabled } of allRows) {
     let element;
     if (row.kind === 'menu') {
       element = menuButton(row);
