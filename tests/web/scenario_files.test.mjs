@@ -67,7 +67,7 @@ async function downloaded(name) {
 
 // A file given to the page's file input, as the browser's file dialog gives it.
 async function chooseFile(page, path) {
-  const input = await page.$('#scenarioFile');
+  const input = await page.$('input[type="file"]');
   await input.uploadFile(path);
   await input.dispose();
 }
@@ -250,8 +250,8 @@ describe(`measurements in ${browserName}`, () => {
       await closeBox(page);
       assert.equal(await item(), 'false');
       await page.$eval('#enregistrerMesures', (element) => element.click());
-      await page.waitForSelector('dialog[open] #toutesLesN');
-      assert.equal(await page.$eval('#toutesLesN', (box) => box.value), '1', 'every step by default');
+      await page.waitForSelector('dialog[open] .every-nth input');
+      assert.equal(await page.$eval('dialog[open] .every-nth input', (box) => box.value), '1', 'every step by default');
       await page.keyboard.press('Enter');
       const [header, ...rows] = csvRows(await downloaded('mesures.csv'));
       rmSync(join(downloads, 'mesures.csv'));
@@ -269,8 +269,8 @@ describe(`measurements in ${browserName}`, () => {
       assert.deepEqual(last.slice(6), ['', '', '', ''], 'the last position has no attraction computed yet');
       // Every 1000th step, with the start and the last step.
       await page.$eval('#enregistrerMesures', (element) => element.click());
-      await page.waitForSelector('dialog[open] #toutesLesN');
-      await page.$eval('#toutesLesN', (box) => { box.value = '1000'; });
+      await page.waitForSelector('dialog[open] .every-nth input');
+      await page.$eval('dialog[open] .every-nth input', (box) => { box.value = '1000'; });
       await page.click('dialog[open] button[value="save"]');
       const thinned = await downloaded('mesures.csv');
       const thinnedRows = csvRows(thinned).slice(1);
@@ -278,7 +278,7 @@ describe(`measurements in ${browserName}`, () => {
       assert.deepEqual(thinnedRows, expected);
       // Cancelled, nothing is saved.
       await page.$eval('#enregistrerMesures', (element) => element.click());
-      await page.waitForSelector('dialog[open] #toutesLesN');
+      await page.waitForSelector('dialog[open] .every-nth input');
       await page.keyboard.press('Escape');
       await page.waitForFunction(() => !document.querySelector('dialog[open]'));
     }));

@@ -53,7 +53,6 @@ export class FileMenu {
     this.picker.type = 'file';
     this.picker.accept = '.virenast';
     this.picker.hidden = true;
-    this.picker.id = 'scenarioFile';
     this.picker.addEventListener('change', () => {
       const [file] = this.picker.files;
       if (file) this.openFile(file);

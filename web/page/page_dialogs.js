@@ -73,7 +73,6 @@ export async function askEveryNthStep(title) {
   before.textContent = 'Une ligne toutes les';
   const box = document.createElement('input');
   box.type = 'number';
-  box.id = 'toutesLesN';
   box.required = true;
   box.min = '1';
   box.max = String(2 ** 31 - 1);
