@@ -49,8 +49,10 @@ const checks = [
   { what: 'message style', prefixes: ['messageStyles'], known: new Set(Object.keys(description.messageStyles)), mayBeUnused: true },
   { what: 'field of a control', prefixes: ['control'], known: controlFields },
   { what: 'field of the time step', prefixes: ['range', 'timeStep'], known: new Set(Object.keys(description.timeStep)) },
-  { what: 'field of a menu row', prefixes: ['row'], known: new Set(description.menuRows.flatMap((row) => Object.keys(row))) },
+  { what: 'field of a menu row', prefixes: ['row'],
+    known: new Set([...description.menuRows, ...description.fileMenuRows].flatMap((row) => Object.keys(row))) },
   { what: 'display command', prefixes: ['displayCommands'], known: new Set(Object.keys(description.displayCommands)), mayBeUnused: true },
+  { what: 'file command', prefixes: ['fileCommands'], known: new Set(Object.keys(description.fileCommands)), mayBeUnused: true },
 ];
 
 describe('the page uses only the names that the program describes', () => {
@@ -86,6 +88,9 @@ describe('the page uses only the names that the program describes', () => {
     assert.deepEqual(Object.keys(ICONS).sort(), Object.keys(description.messageStyles).sort());
     const { SCROLL_ACTIONS } = await pageModule('scroll_bar.js');
     for (const [key, action] of Object.entries(description.scrollKeys)) assert.ok(SCROLL_ACTIONS[action], `${key}: ${action}`);
+    const { FILE_ACTIONS } = await pageModule('file_menu.js');
+    assert.deepEqual(Object.keys(FILE_ACTIONS).sort(),
+      description.fileMenuRows.filter((row) => row.kind === 'item').map((row) => row.command).sort());
   });
 
   test('the numbers that the description gives are those the program works with', () => {
@@ -223,5 +228,90 @@ describe('the page bundler', () => {
     assert.throws(() => bundleModules('start.js', read({ ...files, 'a.js': "import { b } from './b.js';\nexport function a() {}\n" })),
       /import each other/);
     assert.throws(() => bundleModules('start.js', read({ ...files, 'a.js': 'export function c() {}\n' })), /does not export/);
+  });
+});
+
+// The scenario and the measurements as the page hands them to the program and takes them back,
+// on a page held in memory that keeps the boxes' texts and the bar's value as the window does.
+describe('the scenario and the measurements, through the exports the page calls', () => {
+  const boxIndex = new Map(description.controls.filter((control) => control.logicList === 'textBoxes')
+    .map((control) => [control.name, control.logicIndex]));
+  const inputs = ['G1', 'x1', 'y1', 'G2', 'x2', 'y2', 'xs', 'ys', 'Text4', 'vx', 'vy', 'Text1'];
+  // The sixth practical sheet: two equal bodies and a figure of eight, at 1 hour a step.
+  const sheet6 = { G1: '3317811', x1: '1,4', y1: '1', G2: '3317811', x2: '2,4', y2: '1',
+                   xs: '1,9', ys: '1', vx: '14000', vy: '-24249', Text1: '2' };
+  const sheet6Link = `virenast.html#${Object.entries(sheet6).map(([name, text]) => `${name}=${text}`).join('&')}&HScroll1=1`;
+  const fixture = readFileSync(process.env.VIRENAST_SCENARIO_FIXTURE);
+
+  function freshWindow() {
+    const window = { texts: new Map(), bar: 24 };
+    program.page = {
+      readText: (box) => window.texts.get(box) ?? '',
+      setText: (box, text) => window.texts.set(box, text),
+      scrollValue: () => window.bar,
+      setScrollValue: (value) => { window.bar = value; },
+    };
+    program.ccall('virenast_start', null, ['string'], [',']);
+    for (const name of inputs) window.texts.set(boxIndex.get(name), `typed ${name}`);
+    window.boxes = () => Object.fromEntries(inputs.map((name) => [name, window.texts.get(boxIndex.get(name))]));
+    return window;
+  }
+  // As the page hands them over: the first bytes, up to the program's limit.
+  const write = (bytes) => {
+    const read = bytes.subarray(0, program._virenast_scenario_read_limit());
+    const buffer = program._virenast_scenario_buffer(read.length);
+    program.HEAPU8.set(read, buffer);
+  };
+  const openLink = (link) => { write(Buffer.from(link)); return program._virenast_open_scenario_link(); };
+  const openFile = (bytes) => { write(bytes); return program._virenast_open_scenario_file(); };
+  const messages = () => program.UTF8ToString(program._virenast_scenario_messages());
+  const output = (pointer) => Buffer.from(program.HEAPU8.slice(pointer, pointer + program._virenast_output_size()));
+
+  test("the sixth sheet's link fills the boxes and the bar, and gives the file the fixture holds", () => {
+    const window = freshWindow();
+    assert.equal(openLink(sheet6Link), 0, messages());
+    assert.deepEqual(window.boxes(), { ...sheet6, Text4: 'typed Text4' }, 'a box the link leaves out keeps its text');
+    assert.equal(window.bar, 1);
+    window.texts.set(boxIndex.get('Text4'), '1000');
+    assert.deepEqual(output(program._virenast_scenario_file()), fixture);
+    // The fixture opens into a window with other texts, link and file giving the same boxes.
+    const fromFile = freshWindow();
+    assert.equal(openFile(fixture), 0, messages());
+    assert.deepEqual(fromFile.boxes(), { ...sheet6, Text4: '1000' });
+    const link = program.UTF8ToString(program._virenast_scenario_link());
+    const fromLink = freshWindow();
+    assert.equal(openLink(`#${link}`), 0, messages());
+    assert.deepEqual([fromLink.boxes(), fromLink.bar], [fromFile.boxes(), 1]);
+  });
+
+  test('hostile scenarios each give their message, and change nothing they did not take', () => {
+    const random = new Uint8Array(10 * 1024 * 1024);
+    for (let i = 0; i < random.length; ++i) random[i] = (i * 2654435761 >>> 13) & 0xff;
+    const cases = [
+      // [what, open, outcome, a piece of the message, the boxes it changed]
+      ['an unknown name alone', () => openLink('#frobnicate=1'), 2, 'Aucune valeur', {}],
+      ['an unknown name beside a known one', () => openLink('#frobnicate=1&G1=5'), 1, 'frobnicate', { G1: '5' }],
+      ['a broken escape', () => openLink('#G1=%ZZ&x1=2'), 1, '%', { x1: '2' }],
+      ['an escape cut short', () => openLink('#x1=2&G1=7%2'), 1, '%', { x1: '2' }],
+      ['a repeated name, the first one counting', () => openLink('#G1=1&G1=2'), 1, 'G1', { G1: '1' }],
+      ['an overlong text', () => openLink(`#G1=${'9'.repeat(201)}&x1=3`), 1, 'G1', { x1: '3' }],
+      ['a time step out of range', () => openLink('#HScroll1=25&x1=4'), 1, '« 25 »', { x1: '4' }],
+      ['markup, taken as a typed text', () => openLink('#G1=%3Cimg%20src%3Dx%3E&HScroll1=24'), 0, '', { G1: '<img src=x>' }],
+      ['10 MB of random bytes', () => openFile(random), 2, 'dépasse', {}],
+      ['an address of 3 MB', () => openLink(`#G1=1&x1=${'1'.repeat(3 * 1024 * 1024)}`), 2, 'dépasse', {}],
+      ['a file with a NUL byte', () => openFile(Buffer.from('G1=1\n\0\n')), 2, 'UTF-8', {}],
+      ['a file with an unknown line', () => openFile(Buffer.from('# un essai\nvitesse=3\nxs=2\n')), 1, 'Ligne 2', { xs: '2' }],
+    ];
+    for (const [what, open, outcome, piece, changed] of cases) {
+      const window = freshWindow();
+      const before = window.boxes();
+      assert.equal(open(), outcome, what);
+      assert.ok(messages().includes(piece), `${what}: ${messages()}`);
+      if (outcome === 0) assert.equal(messages(), '', what);
+      assert.deepEqual(window.boxes(), { ...before, ...changed }, what);
+      assert.equal(window.bar, 24, `${what}: the bar keeps its value`);
+    }
+    assert.equal(program._virenast_scenario_buffer(program._virenast_scenario_read_limit() + 1), 0,
+      'no room beyond the read limit');
   });
 });

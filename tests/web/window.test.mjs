@@ -338,10 +338,11 @@ describe(`the display choices in ${browserName}`, () => {
   }
 
   const menuState = (page) => page.evaluate(() => ({
-    bar: [...document.querySelector('[role="menubar"]').querySelectorAll('[role="menuitem"]')].map((item) => item.id),
-    items: [...document.querySelectorAll('[role="menu"] [role^="menuitem"]')].map((item) =>
+    bar: [...document.querySelector('[role="menubar"]').querySelectorAll(':scope > [role="menuitem"], :scope > .menu > [role="menuitem"]')]
+      .map((item) => item.id),
+    items: [...document.querySelectorAll('#affichage-menu [role^="menuitem"]')].map((item) =>
       [item.id, item.getAttribute('role'), item.getAttribute('aria-checked'), item.textContent]),
-    open: !document.querySelector('[role="menu"]').hidden,
+    open: !document.getElementById('affichage-menu').hidden,
     focus: document.activeElement.id,
     pathShown: document.querySelector('.trajectories').getAttribute('visibility'),
   }));
@@ -350,10 +351,10 @@ describe(`the display choices in ${browserName}`, () => {
   const pathPoints = (page, which) => page.$eval(`#frame1 path.${which}`, (path) =>
     [...path.getAttribute('d').matchAll(/[ML]([-\d.e]+) ([-\d.e]+)/g)].map((match) => [Number(match[1]), Number(match[2])]));
 
-  test('"Affichage" stands before "A propos" with its items checked by default, and the keys walk it', () =>
+  test('"Affichage" stands between "Fichier" and "A propos" with its items checked by default, and the keys walk it', () =>
     withChoices(async (page) => {
       const opened = await menuState(page);
-      assert.deepEqual(opened.bar, ['affichage', 'apropos']);
+      assert.deepEqual(opened.bar, ['fichier', 'affichage', 'apropos']);
       assert.deepEqual(opened.items, [
         ['trajectoire', 'menuitemcheckbox', 'true', 'Trajectoire'],
         ['vitesseMax', 'menuitemradio', 'true', 'Vitesse maximale'],
@@ -364,9 +365,12 @@ describe(`the display choices in ${browserName}`, () => {
       assert.equal(opened.open, false);
       assert.equal(opened.pathShown, 'visible');
       const press = async (key) => { await page.keyboard.press(key); return menuState(page); };
-      assert.equal((await press('F10')).focus, 'affichage');
+      assert.equal((await press('F10')).focus, 'fichier', 'the first menu');
+      assert.equal((await press('ArrowRight')).focus, 'affichage');
       assert.equal((await press('ArrowRight')).focus, 'apropos');
-      assert.equal((await press('ArrowRight')).focus, 'affichage', 'round the menu bar');
+      assert.equal((await press('ArrowRight')).focus, 'fichier', 'round the menu bar');
+      assert.equal((await press('ArrowLeft')).focus, 'apropos');
+      assert.equal((await press('ArrowLeft')).focus, 'affichage');
       assert.deepEqual(await press('ArrowDown').then(({ open, focus }) => [open, focus]), [true, 'trajectoire']);
       assert.equal((await press('ArrowUp')).focus, 'vitesse60', 'round the menu');
       assert.equal((await press('ArrowDown')).focus, 'trajectoire');

@@ -151,6 +151,9 @@ export class PagePlatform {
 
   scrollValue() { return this.form.scrollBar.value; }
 
+  // The program moves the bar itself only to put an opened scenario's time step there.
+  setScrollValue(value) { this.form.scrollBar.set(value); }
+
   // Puts what the program wrote into the document: a result's or a current value's whole text
   // in data-value, fitted on screen with its exponent kept.
   show() {
@@ -168,5 +171,9 @@ export class PagePlatform {
     this.texts.clear();
     this.attributes.clear();
     this.form.tips.refreshShown();
+    this.shown();
   }
+
+  // What else follows what the program shows (the menus' items that can act); set by the page.
+  shown() {}
 }

@@ -5,7 +5,8 @@
 // the program with the decimal separator of the browser's language, and forwards the clicks.
 // The program's module (VirenastModule) is a classic script that the page loads before this one.
 import { buildWindow } from './build_window.js';
-import { buildDisplayMenu } from './display_menu.js';
+import { FileMenu } from './file_menu.js';
+import { buildMenus } from './menus.js';
 import { PagePlatform } from './page_platform.js';
 
 // The decimal separator of the browser's language, the first the user prefers.
@@ -80,11 +81,23 @@ async function startVirenast() {
   module.page = platform;  // what the program's window platform calls
   module.ccall('virenast_start', null, ['string'], [decimalSeparator()]);
   module.ccall('virenast_load_choices', null, ['string', 'string'], description.choiceKeys.map(storage.read));
-  const menu = buildDisplayMenu(description, form.menuBar, (command) => {
-    module._virenast_display(command);
-    showChoices(module, menu, form.paths, { keep: true });
-  });
+  const files = new FileMenu(module, platform, description);
+  // "Fichier" first in the menu bar, "Affichage" where the program puts it.
+  const menu = buildMenus(form.menuBar, [
+    { rows: description.fileMenuRows, before: form.menuBar.firstElementChild,
+      choose: (row) => files.choose(row), enabled: (row) => files.enabled(row) },
+    { rows: description.menuRows, before: form.menuBar.querySelector(`#${description.menuStandsBefore}`),
+      choose: (row) => {
+        module._virenast_display(description.displayCommands[row.command]);
+        showChoices(module, menu, form.paths, { keep: true });
+      } },
+  ]);
+  platform.shown = () => menu.refreshEnabled();
   showChoices(module, menu, form.paths, { keep: false });
+  // A scenario in the address fills the boxes and the scroll bar, and nothing else; so does one
+  // given later in the address of the open page.
+  const fromAddress = location.hash.length > 1 ? files.readLink(location.hash) : null;
+  addEventListener('hashchange', () => { if (location.hash.length > 1) files.openLink(location.hash); });
   // Time the page spent hidden is not made up by a paced run.
   document.addEventListener('visibilitychange', () => { if (!document.hidden) module._virenast_restart_pace(); });
   // Alt or F10 reaches the menu bar, Alt and a menu's letter opens that menu, as on the desktop;
@@ -111,6 +124,7 @@ async function startVirenast() {
   fitToScreen(document.querySelector('.screen'));
   form.firstTabStop.focus();
   document.documentElement.dataset.ready = 'true';  // for whoever drives the page
+  if (fromAddress !== null) await files.tell(fromAddress);  // in its box over the ready window
 }
 
 startVirenast();

@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The menu "Affichage" of the menu bar, built from the program's rows of it: the menu's button,
-// and under it its items, each the element whose id is the row's name, a checkbox or a radio of
-// a group for a screen reader, with its checked state in aria-checked. An item acts on a click
-// even while its menu is closed (a script, a test or an assistive tool may click it). The menu
-// bar is reached with Alt or F10 and walked with the arrows, a letter choosing the item whose
-// access key it is, as in a desktop window. The menu bar raises "leave" when the focus should go
-// back to the window.
+// The menus of the menu bar ("Fichier", "Affichage"), each built from the program's rows of it:
+// the menu's button, and under it its items, each the element whose id is the row's name: a
+// plain item, or a checkbox or a radio of a group for a screen reader, with its checked state
+// in aria-checked. An item acts on a click even while its menu is closed (a script, a test or
+// an assistive tool may click it); one that cannot act now is marked aria-disabled and does
+// nothing. The menu bar is reached with Alt or F10 and walked with the arrows, a letter choosing
+// the item whose access key it is, as in a desktop window. The menu bar raises "leave" when the
+// focus should go back to the window.
 
 // The text with its access key underlined, the text itself unchanged.
 function labelWithAccessKey(element, text, index) {
@@ -34,20 +35,26 @@ function menuButton(row) {
   return button;
 }
 
+// An item's role by its row's kind: a plain command, or a choice that is checked or not.
+const ITEM_ROLES = { item: 'menuitem', checkable: 'menuitemcheckbox', exclusive: 'menuitemradio' };
+
 function menuItem(row) {
   const item = document.createElement('button');
   item.type = 'button';
-  item.setAttribute('role', row.kind === 'checkable' ? 'menuitemcheckbox' : 'menuitemradio');
-  item.setAttribute('aria-checked', 'false');
+  item.setAttribute('role', ITEM_ROLES[row.kind]);
+  if (row.kind !== 'item') item.setAttribute('aria-checked', 'false');
   item.tabIndex = -1;
   return item;
 }
 
-// `choose` takes the number of the display command an item stands for.
-export function buildDisplayMenu(description, menuBar, choose) {
+// Each menu: its `rows`, the element of the menu bar it stands `before` (null: at the end),
+// `choose(row)` for an item chosen, and `enabled(row)`, whether an item can act now (always,
+// when it is not given).
+export function buildMenus(menuBar, menus) {
   const popups = [];
   const items = new Map();  // name → its element
   const keys = new Map();   // element → its access key, in lower case
+  const enabledOf = new Map();  // element → whether it can act now
   let containerOf = null;   // the element the rows of the current menu go into
 
   const close = () => {
@@ -56,14 +63,19 @@ export function buildDisplayMenu(description, menuBar, choose) {
       button.setAttribute('aria-expanded', 'false');
     }
   };
+  const refreshEnabled = () => {
+    for (const [element, enabled] of enabledOf) element.setAttribute('aria-disabled', String(!enabled()));
+  };
   const open = ({ button, popup }) => {
     close();
+    refreshEnabled();
     popup.hidden = false;
     button.setAttribute('aria-expanded', 'true');
     popup.querySelector('[role^="menuitem"]')?.focus();
   };
 
-  for (const row of description.menuRows) {
+  const allRows = menus.flatMap(({ rows, ...menu }) => rows.map((row) => ({ row, ...menu })));
+  for (const { row, before, choose, enabled } of allRows) {
     let element;
     if (row.kind === 'menu') {
       element = menuButton(row);
@@ -77,27 +89,31 @@ export function buildDisplayMenu(description, menuBar, choose) {
       const holder = document.createElement('div');
       holder.className = 'menu';
       holder.append(element, popup);
-      menuBar.insertBefore(holder, menuBar.querySelector(`#${description.menuStandsBefore}`));
+      menuBar.insertBefore(holder, before);
       const menu = { button: element, popup };
       popups.push(menu);
       element.addEventListener('click', () => (popup.hidden ? open(menu) : close()));
       containerOf = new Map([['', popup]]);
     } else {
       element = menuItem(row);
-      let container = containerOf.get(row.group);
+      const group = row.group ?? '';
+      let container = containerOf.get(group);
       if (!container) {  // a group of exclusive items, apart from what stands above it
         container = document.createElement('div');
         container.setAttribute('role', 'group');
         container.className = 'menu-group';
         containerOf.get('').append(container);
-        containerOf.set(row.group, container);
+        containerOf.set(group, container);
       }
       container.append(element);
+      const canAct = enabled ? () => enabled(row) : () => true;
+      if (enabled) enabledOf.set(element, canAct);
       element.addEventListener('click', () => {
-        choose(description.displayCommands[row.command]);
+        if (!canAct()) return;
         close();
         // Chosen from the menu bar: the focus goes back to the window, as on the desktop.
         if (menuBar.contains(document.activeElement)) menuBar.dispatchEvent(new CustomEvent('leave'));
+        choose(row);
       });
     }
     element.id = row.name;
@@ -155,6 +171,8 @@ export function buildDisplayMenu(description, menuBar, choose) {
     showChecked(checked) {
       for (const [name, state] of Object.entries(checked)) items.get(name)?.setAttribute('aria-checked', String(state));
     },
+    // Marks again which items can act now, as the program's state changed.
+    refreshEnabled,
     firstMenu: popups[0]?.button,
   };
 }

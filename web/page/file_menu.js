@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the menu "Fichier" does in the page. The program reads and writes scenarios and
+// measurements; the page only carries the bytes: from the address's fragment or a file the
+// user picks (read as bytes, never as a page), and out as a download or onto the clipboard. It
+// works from a page opened from disk, offline.
+import { showMessageBox } from './message_box.js';
+import { askEveryNthStep, showLinkToCopy } from './page_dialogs.js';
+
+// What the program says of a scenario it opened (its FileExchange::Outcome).
+const ALL_TAKEN = 0;
+const ALL_REFUSED = 2;
+
+export const SCENARIO_FILE_NAME = 'scenario.virenast';
+export const MEASUREMENTS_FILE_NAME = 'mesures.csv';
+
+// Hands the bytes to the browser as a download of that name.
+function download(bytes, name, type) {
+  const url = URL.createObjectURL(new Blob([bytes], { type }));
+  const link = document.createElement('a');
+  link.href = url;
+  link.download = name;
+  link.hidden = true;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 60000);  // once the browser has surely read it
+}
+
+// The bytes that the program's last writing call left, copied out of its memory.
+function outputBytes(module, pointer) {
+  return module.HEAPU8.slice(pointer, pointer + module._virenast_output_size());
+}
+
+// What each command of the menu does, by the command's name.
+export const FILE_ACTIONS = {
+  OpenScenario: (menu) => menu.pickFile(),
+  SaveScenario: (menu) => menu.saveScenario(),
+  CopyLink: (menu) => menu.copyLink(),
+  SaveMeasurements: (menu) => menu.saveMeasurements(),
+};
+
+export class FileMenu {
+  // `platform` puts what the program wrote into the document; `description` names the styles.
+  constructor(module, platform, description) {
+    this.module = module;
+    this.platform = platform;
+    this.caption = description.caption;
+    this.styles = description.messageStyles;
+    this.rows = new Map(description.fileMenuRows.map((row) => [row.command, row]));
+    this.picker = document.createElement('input');
+    this.picker.type = 'file';
+    this.picker.accept = '.virenast';
+    this.picker.hidden = true;
+    this.picker.addEventListener('change', () => {
+      const [file] = this.picker.files;
+      if (file) this.openFile(file);
+    });
+    document.body.append(this.picker);
+  }
+
+  choose(row) { return FILE_ACTIONS[row.command](this); }
+
+  // The browser's file dialog; the file chosen comes as the input's change.
+  pickFile() {
+    this.picker.value = '';
+    this.picker.click();
+  }
+
+  // Only the measurements wait for a run.
+  enabled(row) { return row.command !== 'SaveMeasurements' || this.module._virenast_has_measurements() !== 0; }
+
+  // Puts a scenario's first bytes, no more than the program reads, where it reads them: more is
+  // refused for its size without being copied whole.
+  writeScenario(bytes) {
+    const read = bytes.subarray(0, this.module._virenast_scenario_read_limit());
+    const buffer = this.module._virenast_scenario_buffer(read.length);
+    this.module.HEAPU8.set(read, buffer);  // (read after the buffer is made: the memory may have grown)
+  }
+
+  // A scenario from an address (its fragment): the boxes and the scroll bar take it, nothing
+  // else happens. Returns what the program said of it, for `tell`.
+  readLink(address) {
+    this.writeScenario(new TextEncoder().encode(address));
+    const outcome = this.module._virenast_open_scenario_link();
+    this.platform.show();
+    return outcome;
+  }
+
+  openLink(address) { return this.tell(this.readLink(address)); }
+
+  // A file, read as bytes.
+  async openFile(file) {
+    const limit = this.module._virenast_scenario_read_limit();
+    this.writeScenario(new Uint8Array(await file.slice(0, limit).arrayBuffer()));
+    const outcome = this.module._virenast_open_scenario_file();
+    this.platform.show();
+    return this.tell(outcome);
+  }
+
+  // What the program left out of a scenario, in a message box: all of it refused as an error,
+  // a part of it as information.
+  async tell(outcome) {
+    if (outcome === ALL_TAKEN) return;
+    const styleName = outcome === ALL_REFUSED ? 'Critical' : 'Information';
+    const text = this.module.UTF8ToString(this.module._virenast_scenario_messages());
+    await showMessageBox(text, this.caption, {
+      style: this.styles[styleName], styleName, program: this.module, placement: this.platform.form.boxPlacement,
+    });
+  }
+
+  saveScenario() {
+    download(outputBytes(this.module, this.module._virenast_scenario_file()), SCENARIO_FILE_NAME, 'application/octet-stream');
+  }
+
+  // The page's own address, without its fragment, then the scenario's pairs.
+  link() {
+    const pairs = this.module.UTF8ToString(this.module._virenast_scenario_link());
+    return `${location.href.split('#')[0]}#${pairs}`;
+  }
+
+  async copyLink() {
+    const link = this.link();
+    try {
+      await navigator.clipboard.writeText(link);
+    } catch {
+      // Refused (a page from disk in some browsers), or no clipboard: the user copies it.
+      const row = this.rows.get('CopyLink');
+      await showLinkToCopy(row.spokenName, 'Copiez ce lien (Ctrl+C) :', link);
+    }
+  }
+
+  async saveMeasurements() {
+    const everyNth = await askEveryNthStep(this.rows.get('SaveMeasurements').spokenName);
+    if (everyNth === null) return;
+    const csv = outputBytes(this.module, this.module._virenast_measurements_csv(everyNth));
+    download(csv, MEASUREMENTS_FILE_NAME, 'text/csv;charset=utf-8');
+  }
+}
