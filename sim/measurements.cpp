@@ -12,7 +12,9 @@ MeasurementLog::MeasurementLog(std::size_t rowCap) : rowCap_(std::max<std::size_
 
 void MeasurementLog::runStarted(const RunStarted& started)
 {
-    rows_.clear();
+    // The last run's rows are given back, not kept as room for the next: a long run's tens of
+    // megabytes stay only as long as they are the ones to save.
+    rows_ = std::vector<MeasurementRow>();
     stride_ = 1;
     depth_ = started.depth;
 }

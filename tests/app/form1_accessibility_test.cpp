@@ -78,9 +78,10 @@ TEST(Form1Accessibility, ButtonsScrollBarAndMenuItemCarryTheirNames)
 
     QAccessibleInterface* menuBar = QAccessible::queryAccessibleInterface(window.menuBar());
     ASSERT_NE(menuBar, nullptr);
-    ASSERT_EQ(menuBar->childCount(), 2);
-    EXPECT_EQ(menuBar->child(0)->text(QAccessible::Name), "Affichage");
-    EXPECT_EQ(menuBar->child(1)->text(QAccessible::Name), "A propos");
+    ASSERT_EQ(menuBar->childCount(), 3);
+    EXPECT_EQ(menuBar->child(0)->text(QAccessible::Name), "Fichier");
+    EXPECT_EQ(menuBar->child(1)->text(QAccessible::Name), "Affichage");
+    EXPECT_EQ(menuBar->child(2)->text(QAccessible::Name), "A propos");
 }
 
 }  // namespace

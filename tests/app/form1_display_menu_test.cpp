@@ -93,10 +93,14 @@ TEST_F(Form1DisplayMenu, AltAndItsLetterOrF10OpenTheMenu)
     menu->close();
     QTest::qWait(10);
     EXPECT_FALSE(menu->isVisible());
+    // F10 opens the first menu, "Fichier"; the right arrow goes on to "Affichage".
+    QMenu* fileMenu = item(window, "fichier")->menu();
     QTest::keyClick(window.windowHandle(), Qt::Key_F10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fileMenu->isVisible(); }, 2000));
+    QTest::keyClick(fileMenu, Qt::Key_Right);
     EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000));
-    // The arrows move along the items; Return chooses one.
-    QTest::keyClick(menu, Qt::Key_Down);
+    // The arrows move along the items (reached by an arrow, the menu opens on its first item);
+    // Return chooses one.
     QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Return);

@@ -47,12 +47,14 @@ TEST_F(Form1LayoutTest, WindowCaptionSizeMenuAndIcon)
     EXPECT_EQ(window.centralWidget()->width(), 1016);
     EXPECT_EQ(window.centralWidget()->height(), 688);
     const QList<QAction*> menu = window.menuBar()->actions();
-    ASSERT_EQ(menu.size(), 2);
-    EXPECT_EQ(menu[0]->objectName(), "affichage");  // "Affichage" stands before "A propos"
+    ASSERT_EQ(menu.size(), 3);
+    EXPECT_EQ(menu[0]->objectName(), "fichier");  // "Fichier" first, "Affichage" before "A propos"
     EXPECT_NE(menu[0]->menu(), nullptr);
-    EXPECT_EQ(menu[1]->objectName(), "apropos");
-    EXPECT_EQ(menu[1]->text(), "A propos");
-    EXPECT_EQ(menu[1]->menu(), nullptr);  // choosing it is itself the command
+    EXPECT_EQ(menu[1]->objectName(), "affichage");
+    EXPECT_NE(menu[1]->menu(), nullptr);
+    EXPECT_EQ(menu[2]->objectName(), "apropos");
+    EXPECT_EQ(menu[2]->text(), "A propos");
+    EXPECT_EQ(menu[2]->menu(), nullptr);  // choosing it is itself the command
     const QList<QSize> iconSizes = window.windowIcon().availableSizes();
     EXPECT_TRUE(iconSizes.contains(QSize(16, 16)));
     EXPECT_TRUE(iconSizes.contains(QSize(32, 32)));

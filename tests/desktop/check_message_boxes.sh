@@ -98,7 +98,7 @@ xvfb-run -a -s "-noreset -dpi 96 -screen 0 1280x1024x24" bash -c '
   click 492 $((menu_bar + 668))  # Pause
   if check_box Pause; then
     box=$(cat "$work/box")
-    click 84 $((menu_bar / 2))  # A propos, after "Affichage", on the menu bar of the main window
+    click 127 $((menu_bar / 2))  # A propos, after "Fichier" and "Affichage", on the menu bar of the main window
     sleep 0.7
     [ -z "$(xdotool search --onlyvisible --name "^A propos\$" 2>/dev/null)" ] ||
       fail "Pause: a click on the main window opened the About box"
@@ -113,7 +113,7 @@ xvfb-run -a -s "-noreset -dpi 96 -screen 0 1280x1024x24" bash -c '
     xdotool windowactivate --sync "$box" 2>/dev/null || true
     close_box
   fi
-  click 84 $((menu_bar / 2))  # A propos, after "Affichage"
+  click 127 $((menu_bar / 2))  # A propos, after "Fichier" and "Affichage"
   check_box "A propos" && close_box
   click 736 $((menu_bar + 641)) --repeat 3  # Text1: a bad value
   xdotool type "abc"

@@ -37,7 +37,7 @@ struct MeasurementRow {
 // 30-year run at 1 hour, 262 621 steps, whole). A longer run is thinned as it goes: when the cap
 // is reached the rows of odd multiples of the stride are dropped and the stride doubles, so the
 // rows kept are those of the steps that are multiples of `stride()`, with the start and the
-// newest row always kept.
+// newest row always kept. The next run gives the memory back before it starts its own.
 class MeasurementLog final : public RunObserver {
 public:
     static constexpr std::size_t defaultRowCap = std::size_t{1} << 19;
