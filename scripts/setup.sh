@@ -30,6 +30,7 @@ test_packages=(
   openbox xdotool x11-utils         # a window manager, to see the window placed with its frame
   imagemagick                       # screenshots of the window, for the pictures and the class trials
   python3-pil fontconfig fonts-dejavu-core  # a box title measured apart from openbox
+  python3                           # the practical sheets' Python, run on a CSV the program saved
 )
 
 if [ "${1:-}" = --tests ]; then

@@ -453,6 +453,17 @@ TEST(TeachingSheets, TheEllipseIsQuickNearTheSunAndFollowsKeplersThirdLaw)
     EXPECT_GT(endOfReading("orbite-elliptique", "0,280"), nearestStep->years);
 }
 
+// Sheet 7: Kepler's third law in the program's units (years of 364,75 days, AU of 1,5·10^11 m),
+// against the T²/a³ of 1,015 that the sheet's Python finds in the saved measurements (that
+// figure is checked by running the sheet's Python: TeachingSheets.ThePythonOfTheSheet...).
+TEST(TeachingSheets, KeplersConstantInTheProgramsUnitsIsTheOneTheMeasurementsApproach)
+{
+    const double constant = 4 * std::numbers::pi * std::numbers::pi * std::pow(metresPerAu, 3) /
+                            (sunGravitation * secondsPerYear * secondsPerYear);
+    EXPECT_NEAR(constant, 1.011, 0.0005);
+    EXPECT_LT((1.015 - constant) / constant, 0.005);  // "moins de 0,5 %"
+}
+
 // Sheet 4: the same circular orbit at one hour and at a day per step: the drift is the scheme's.
 TEST(TeachingSheets, ALongerTimeStepMakesTheOrbitDriftOutward)
 {

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sheet_scenarios.h"
+
+#include "platform/memory_platform.h"
+
+namespace virenast::testing {
+namespace {
+
+const std::vector<SheetScenarioFile> files{
+    {"fiche-1.virenast", "evasion", nullptr},
+    {"fiche-2.virenast", "orbite-circulaire", nullptr},
+    {"fiche-3.virenast", "orbite-elliptique", nullptr},
+    {"fiche-4-1h.virenast", "pas-de-temps-1h", "à 1 h par pas"},
+    {"fiche-4-24h.virenast", "pas-de-temps-24h", "à 24 h par pas"},
+    {"fiche-5-1000kg.virenast", "orbite-elliptique", "1000 kg"},
+    {"fiche-5-1kg.virenast", "masse", "1 kg"},
+    {"fiche-6.virenast", "huit", nullptr},
+    // The ellipse again, for its measurements: two passages nearest to the sun within the year.
+    {"fiche-7.virenast", "orbite-elliptique", nullptr},
+};
+
+}  // namespace
+
+std::span<const SheetScenarioFile> sheetScenarioFiles() { return files; }
+
+sim::Scenario sheetScenario(const SheetScenarioFile& file)
+{
+    platform::MemoryPlatform window;
+    typeScenario(window, teachingScenario(file.scenario), file.more);
+    return sim::currentScenario(window);
+}
+
+std::string sheetScenarioLine(const SheetScenarioFile& file)
+{
+    std::string line = "- ";
+    if (file.label) line.append(file.label).append(" : ");
+    line.append("[`").append(file.file).append("`").append(scenarioFileReference).append(file.file).append(")");
+    line.append(" ou le lien `virenast.html#").append(sim::scenarioLink(sheetScenario(file))).append("`");
+    return line;
+}
+
+}  // namespace virenast::testing
