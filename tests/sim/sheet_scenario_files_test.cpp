@@ -67,12 +67,12 @@ TEST(TeachingSheetScenarios, EveryFileAndLinkIsWhatTheProgramWritesForItsSheet)
         EXPECT_EQ(committedFile(file), sim::scenarioFile(sheetScenario(file)))
             << "docs/scenarios/" << file.file << " is not what the program writes" << remake;
         expectedLines.push_back(sheetScenarioLine(file));
-        EXPECT_EQ(std::ranges::count(lines, expectedLines.back()), 1)
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), expectedLines.back()), 1)
             << "the sheets lack the line, once: " << expectedLines.back() << remake;
     }
     // No line offers a file or a link that is no longer made.
     for (const std::string& line : lines)
-        EXPECT_TRUE(std::ranges::find(expectedLines, line) != expectedLines.end()) << "stale line: " << line << remake;
+        EXPECT_TRUE(std::find(expectedLines.begin(), expectedLines.end(), line) != expectedLines.end()) << "stale line: " << line << remake;
 }
 
 // Opened over whatever a student had typed, the file and the sheet's link both give the window

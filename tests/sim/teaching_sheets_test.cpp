@@ -290,7 +290,7 @@ TEST(TeachingSheets, EveryPictureMomentFallsWithinItsRun)
             // types over every box it typed, so that it starts from its own values alone.
             const TeachingScenario& compared = teachingScenario(scenario.comparedWith);
             for (const TypedText& typed : compared.typed)
-                EXPECT_TRUE(std::ranges::any_of(scenario.typed, [&](const TypedText& own) {
+                EXPECT_TRUE(std::any_of(scenario.typed.begin(), scenario.typed.end(), [&](const TypedText& own) {
                     return std::string_view(own.box) == typed.box;
                 })) << scenario.id << " leaves " << typed.box << " as " << compared.id << " typed it";
         }
