@@ -64,28 +64,3 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(virenast::sim::readScenarioLink(input), input);
     return 0;
 }
-
-#ifndef VIRENAST_LIBFUZZER
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
-
-// Replays every file of the corpus folder given on the command line.
-int main(int argc, char** argv)
-{
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s corpus-folder\n", argv[0]);
-        return 2;
-    }
-    int replayed = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
-        std::ifstream file(entry.path(), std::ios::binary);
-        const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-        ++replayed;
-    }
-    std::printf("replayed %d inputs\n", replayed);
-    return replayed > 0 ? 0 : 1;
-}
-#endif
