@@ -37,7 +37,8 @@ public:
     std::optional<MeasurementsChoice> measurementsToSave(QWidget& parent, std::int64_t stride) override
     {
         bool chosen = false;
-        QString label = QStringLiteral("Enregistrer une ligne toutes les N étapes (le début et la fin toujours).\nN :");
+        QString label = QStringLiteral("%1 N %2\nN :")
+                            .arg(QString::fromUtf8(form::everyNthStepBefore), QString::fromUtf8(form::everyNthStepAfter));
         if (stride > 1)
             label.prepend(
                 QStringLiteral("Ce calcul est très long : seule une étape sur %1 a été gardée.\n").arg(stride));

@@ -405,6 +405,11 @@ std::string describeWindowAsJson()
         out += ',';
     }
     out.back() = ']';
+    out += ",\"fileTexts\":{";
+    appendField(out, "everyNthStepBefore", form::everyNthStepBefore);
+    appendField(out, "everyNthStepAfter", form::everyNthStepAfter);
+    appendField(out, "linkToCopyCaption", form::linkToCopyCaption);
+    out.back() = '}';
     out += ',';
     out += "\"controls\":[";
     for (const ControlDescription& control : form::form1Controls()) {

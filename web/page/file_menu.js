@@ -49,6 +49,7 @@ export class FileMenu {
     this.caption = description.caption;
     this.styles = description.messageStyles;
     this.rows = new Map(description.fileMenuRows.map((row) => [row.command, row]));
+    this.texts = description.fileTexts;
     this.picker = document.createElement('input');
     this.picker.type = 'file';
     this.picker.accept = '.virenast';
@@ -127,12 +128,12 @@ export class FileMenu {
     } catch {
       // Refused (a page from disk in some browsers), or no clipboard: the user copies it.
       const row = this.rows.get('CopyLink');
-      await showLinkToCopy(row.spokenName, 'Copiez ce lien (Ctrl+C) :', link);
+      await showLinkToCopy(row.spokenName, this.texts.linkToCopyCaption, link);
     }
   }
 
   async saveMeasurements() {
-    const everyNth = await askEveryNthStep(this.rows.get('SaveMeasurements').spokenName);
+    const everyNth = await askEveryNthStep(this.rows.get('SaveMeasurements').spokenName, this.texts);
     if (everyNth === null) return;
     const csv = outputBytes(this.module, this.module._virenast_measurements_csv(everyNth));
     download(csv, MEASUREMENTS_FILE_NAME, 'text/csv;charset=utf-8');

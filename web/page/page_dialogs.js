@@ -64,13 +64,14 @@ export async function showLinkToCopy(title, text, link) {
   await showDialog(title, body, [['OK', 'ok']], box);
 }
 
-// Asks every how many steps to save a buttonRow, every step by default. Resolves with that whole
-// number, or null when the user cancels.
-export async function askEveryNthStep(title) {
+// Asks every how many steps to save a row, every step by default, in the program's words
+// (`everyNthStepBefore`, `everyNthStepAfter`). Resolves with that whole number, or null when
+// the user cancels.
+export async function askEveryNthStep(title, { everyNthStepBefore, everyNthStepAfter }) {
   const body = document.createElement('label');
   body.className = 'body every-nth';
   const before = document.createElement('span');
-  before.textContent = 'Une ligne toutes les';
+  before.textContent = everyNthStepBefore;
   const box = document.createElement('input');
   box.type = 'number';
   box.required = true;
@@ -79,7 +80,7 @@ export async function askEveryNthStep(title) {
   box.step = '1';
   box.value = '1';
   const after = document.createElement('span');
-  after.textContent = 'étapes (1 : toutes)';
+  after.textContent = everyNthStepAfter;
   body.append(before, box, after);
   const answer = await showDialog(title, body, [['Enregistrer', 'save'], ['Annuler', '']], box);
   return answer === 'save' ? Number(box.value) : null;

@@ -52,4 +52,11 @@ inline constexpr const char* measurementsFileFilter = "Mesures CSV (*.csv)";
 // nothing is sent to a server and it opens from a USB stick as from a site.
 inline constexpr const char* scenarioLinkBase = "virenast.html#";
 
+// "Enregistrer les mesures…" asks how often to keep a step: "Une ligne toutes les N étapes…",
+// the number between the two texts.
+inline constexpr const char* everyNthStepBefore = "Une ligne toutes les";
+inline constexpr const char* everyNthStepAfter = "étapes (1 : toutes ; le début et la fin toujours)";
+// Where the clipboard is refused (a page opened from disk), the link is shown to copy by hand.
+inline constexpr const char* linkToCopyCaption = "Copiez ce lien (Ctrl+C) :";
+
 }  // namespace virenast::form
