@@ -115,6 +115,28 @@ TEST_F(Form1FileMenu, AScenarioSavedOrCopiedOpensAgainWithTheSameBoxes)
     EXPECT_EQ(fromLink.scenario, sim::readScenarioFile(file.readAll().toStdString()).scenario);
 }
 
+// The file the page saves for the sixth sheet (its test holds it to these bytes) opens on the
+// desktop, which saves the very same bytes again: a file goes from one front-end to the other.
+TEST_F(Form1FileMenu, TheFileThePageSavesOpensAndIsSavedAgainByteForByte)
+{
+    QFile pageFile(QStringLiteral(VIRENAST_PAGE_SCENARIO_FILE));
+    ASSERT_TRUE(pageFile.open(QIODevice::ReadOnly)) << VIRENAST_PAGE_SCENARIO_FILE;
+    const QByteArray pageBytes = pageFile.readAll();
+    chosen.open = pageFile.fileName();
+    MessageBoxWatcher boxes;
+    item(window, "ouvrirScenario")->trigger();
+    EXPECT_TRUE(boxes.seen.empty());
+    EXPECT_EQ(shownText(window, "G1"), "3317811");
+    EXPECT_EQ(shownText(window, "vy"), "-24249");
+    EXPECT_EQ(shownText(window, "Text1"), "2");
+
+    chosen.save = path("huit.virenast");
+    item(window, "enregistrerScenario")->trigger();
+    QFile saved(chosen.save);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), pageBytes);
+}
+
 TEST_F(Form1FileMenu, AHostileFileIsSaidAsPlainTextAndTakesOnlyWhatIsSound)
 {
     chosen.open = path("hostile.virenast");
