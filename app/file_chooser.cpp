@@ -4,12 +4,18 @@
 #include "app/file_chooser.h"
 
 #include "form/file_menu.h"
+#include "sim/scenario.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
 
 namespace virenast::app {
 namespace {
+
+QString utf8(const char* text) { return QString::fromUtf8(text); }
+
+// A dialog is titled with what its menu item is called aloud.
+QString titleOf(form::FileCommand command) { return utf8(form::fileMenuRowOf(command).spoken.name); }
 
 // The path with the extension added when the user typed none.
 QString withSuffix(QString path, const QString& suffix)
@@ -22,32 +28,28 @@ class DialogFileChooser final : public FileChooser {
 public:
     QString scenarioToOpen(QWidget& parent) override
     {
-        return QFileDialog::getOpenFileName(&parent, QStringLiteral("Ouvrir un scénario"), QString(),
-                                            QString::fromUtf8(form::scenarioFileFilter));
+        return QFileDialog::getOpenFileName(&parent, titleOf(form::FileCommand::OpenScenario), QString(),
+                                            utf8(form::scenarioFileFilter));
     }
 
     QString scenarioToSave(QWidget& parent) override
     {
-        return withSuffix(QFileDialog::getSaveFileName(&parent, QStringLiteral("Enregistrer le scénario"),
-                                                       QStringLiteral("scenario.virenast"),
-                                                       QString::fromUtf8(form::scenarioFileFilter)),
-                          QStringLiteral(".virenast"));
+        return withSuffix(QFileDialog::getSaveFileName(&parent, titleOf(form::FileCommand::SaveScenario),
+                                                       utf8(form::scenarioFileName), utf8(form::scenarioFileFilter)),
+                          utf8(sim::scenarioFileExtension));
     }
 
     std::optional<MeasurementsChoice> measurementsToSave(QWidget& parent, std::int64_t stride) override
     {
         bool chosen = false;
-        QString label = QStringLiteral("%1 N %2\nN :")
-                            .arg(QString::fromUtf8(form::everyNthStepBefore), QString::fromUtf8(form::everyNthStepAfter));
-        if (stride > 1)
-            label.prepend(
-                QStringLiteral("Ce calcul est très long : seule une étape sur %1 a été gardée.\n").arg(stride));
-        const int everyNth = QInputDialog::getInt(&parent, QStringLiteral("Enregistrer les mesures"), label, 1, 1,
+        const QString title = titleOf(form::FileCommand::SaveMeasurements);
+        QString label = QStringLiteral("%1 N %2\nN :").arg(utf8(form::everyNthStepBefore), utf8(form::everyNthStepAfter));
+        if (stride > 1) label.prepend(utf8(form::thinnedRunNote).arg(stride) + u'\n');
+        const int everyNth = QInputDialog::getInt(&parent, title, label, 1, 1,
                                                   1'000'000, 1, &chosen);
         if (!chosen) return std::nullopt;
-        const QString path = withSuffix(QFileDialog::getSaveFileName(&parent, QStringLiteral("Enregistrer les mesures"),
-                                                                     QStringLiteral("mesures.csv"),
-                                                                     QString::fromUtf8(form::measurementsFileFilter)),
+        const QString path = withSuffix(QFileDialog::getSaveFileName(&parent, title, utf8(form::measurementsFileName),
+                                                                     utf8(form::measurementsFileFilter)),
                                         QStringLiteral(".csv"));
         if (path.isEmpty()) return std::nullopt;
         return MeasurementsChoice{path, everyNth};

@@ -406,9 +406,11 @@ std::string describeWindowAsJson()
     }
     out.back() = ']';
     out += ",\"fileTexts\":{";
-    appendField(out, "everyNthStepBefore", form::everyNthStepBefore);
-    appendField(out, "everyNthStepAfter", form::everyNthStepAfter);
-    appendField(out, "linkToCopyCaption", form::linkToCopyCaption);
+    appendField(out, "everyNthStepBefore", std::string_view(form::everyNthStepBefore));
+    appendField(out, "everyNthStepAfter", std::string_view(form::everyNthStepAfter));
+    appendField(out, "linkToCopyCaption", std::string_view(form::linkToCopyCaption));
+    appendField(out, "scenarioFileName", std::string_view(form::scenarioFileName));
+    appendField(out, "measurementsFileName", std::string_view(form::measurementsFileName));
     out.back() = '}';
     out += ',';
     out += "\"controls\":[";

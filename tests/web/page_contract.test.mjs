@@ -91,6 +91,10 @@ describe('the page uses only the names that the program describes', () => {
     const { FILE_ACTIONS } = await pageModule('file_menu.js');
     assert.deepEqual(Object.keys(FILE_ACTIONS).sort(),
       description.fileMenuRows.filter((row) => row.kind === 'item').map((row) => row.command).sort());
+    // The words the page's own dialogs and downloads take from the program.
+    assert.equal(description.fileTexts.everyNthStepBefore, 'Une ligne toutes les');
+    assert.equal(description.fileTexts.measurementsFileName, 'mesures.csv');
+    assert.match(description.fileTexts.linkToCopyCaption, /^Copiez ce lien/);
   });
 
   test('the numbers that the description gives are those the program works with', () => {

@@ -12,9 +12,6 @@ import { askEveryNthStep, showLinkToCopy } from './page_dialogs.js';
 const ALL_TAKEN = 0;
 const ALL_REFUSED = 2;
 
-export const SCENARIO_FILE_NAME = 'scenario.virenast';
-export const MEASUREMENTS_FILE_NAME = 'mesures.csv';
-
 // Hands the bytes to the browser as a download of that name.
 function download(bytes, name, type) {
   const url = URL.createObjectURL(new Blob([bytes], { type }));
@@ -112,7 +109,7 @@ export class FileMenu {
   }
 
   saveScenario() {
-    download(outputBytes(this.module, this.module._virenast_scenario_file()), SCENARIO_FILE_NAME, 'application/octet-stream');
+    download(outputBytes(this.module, this.module._virenast_scenario_file()), this.texts.scenarioFileName, 'application/octet-stream');
   }
 
   // The page's own address, without its fragment, then the scenario's pairs.
@@ -136,6 +133,6 @@ export class FileMenu {
     const everyNth = await askEveryNthStep(this.rows.get('SaveMeasurements').spokenName, this.texts);
     if (everyNth === null) return;
     const csv = outputBytes(this.module, this.module._virenast_measurements_csv(everyNth));
-    download(csv, MEASUREMENTS_FILE_NAME, 'text/csv;charset=utf-8');
+    download(csv, this.texts.measurementsFileName, 'text/csv;charset=utf-8');
   }
 }

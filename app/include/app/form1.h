@@ -37,10 +37,10 @@ public:
     explicit Form1(const QLocale& locale = QLocale::system());
     ~Form1() override;
 
-    // Opens a scenario file into the boxes, as "Ouvrir un scénario…" does once a file is chosen
+    // Opens a scenario file into the boxes, as `ouvrirScenario` does once a file is chosen
     // (the program's argument uses it); whether anything of it was taken.
     bool openScenario(const QString& path);
-    // Where "Fichier" asks for its files: Qt's dialogs unless a test sets its own.
+    // Where the menu `fichier` asks for its files: Qt's dialogs unless a test sets its own.
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
 
 protected:
@@ -49,10 +49,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // A choice of "Affichage": shown at once, kept for the next start.
+    // A choice of the menu `affichage`: shown at once, kept for the next start.
     void choose(form::DisplayCommand command);
     void showChoices();
-    // Enables what "Fichier" can do now: the measurements once a run has some.
+    // Enables what the menu `fichier` can do now: the measurements once a run has some.
     void refreshFileMenu();
 
     std::unique_ptr<QtWindowPlatform> platform_;

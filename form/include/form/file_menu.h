@@ -56,6 +56,11 @@ inline constexpr const char* scenarioLinkBase = "virenast.html#";
 // the number between the two texts.
 inline constexpr const char* everyNthStepBefore = "Une ligne toutes les";
 inline constexpr const char* everyNthStepAfter = "étapes (1 : toutes ; le début et la fin toujours)";
+// What the files are called when the user names them no other way.
+inline constexpr const char* scenarioFileName = "scenario.virenast";
+inline constexpr const char* measurementsFileName = "mesures.csv";
+// Said before the question when a very long run kept only one step in `%1`.
+inline constexpr const char* thinnedRunNote = "Ce calcul est très long : seule une étape sur %1 a été gardée.";
 // Where the clipboard is refused (a page opened from disk), the link is shown to copy by hand.
 inline constexpr const char* linkToCopyCaption = "Copiez ce lien (Ctrl+C) :";
 
