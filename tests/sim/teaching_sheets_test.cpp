@@ -279,7 +279,8 @@ TEST(TeachingSheets, DigitsGroupedByThreeGiveTheSameRuns)
     }
 }
 
-// Each picture is taken while its run still goes: a moment past the end would never come.
+// Each picture is taken while its run still goes, its last step at the latest: a moment past
+// the end would never come.
 TEST(TeachingSheets, EveryPictureMomentFallsWithinItsRun)
 {
     for (const TeachingScenario& scenario : teachingScenarios()) {
