@@ -14,23 +14,20 @@ QSettings userSettings()
                      QStringLiteral("Virenast"));
 }
 
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 }  // namespace
 
-form::DisplayChoices loadDisplayChoices()
+std::optional<std::string> SettingsChoiceStore::read(std::string_view key)
 {
-    const QSettings settings = userSettings();
-    return form::loadChoices([&settings](std::string_view key) -> std::optional<std::string> {
-        const QVariant value = settings.value(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
-        if (!value.isValid()) return std::nullopt;
-        return value.toString().toStdString();
-    });
+    const QVariant value = userSettings().value(fromUtf8(key));
+    if (!value.isValid()) return std::nullopt;
+    return value.toString().toStdString();
 }
 
-void saveDisplayChoices(const form::DisplayChoices& choices)
+void SettingsChoiceStore::write(std::string_view key, std::string_view value)
 {
-    QSettings settings = userSettings();
-    for (const form::StoredChoice& choice : form::storedChoices(choices))
-        settings.setValue(QString::fromLatin1(choice.key), QString::fromStdString(choice.value));
+    userSettings().setValue(fromUtf8(key), fromUtf8(value));
 }
 
 }  // namespace virenast::app

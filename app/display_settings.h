@@ -3,14 +3,16 @@
 
 #pragma once
 
-#include "form/display_choices.h"
+#include "form/session.h"
 
 namespace virenast::app {
 
-// The choices of "Affichage" kept in the user's settings (QSettings, organisation and program
-// "Virenast"), from one start of the program to the next. A missing or damaged value reads as
-// its default.
-form::DisplayChoices loadDisplayChoices();
-void saveDisplayChoices(const form::DisplayChoices& choices);
+// The choices of the menu bar kept in the user's settings (QSettings, organisation and program
+// "Virenast"), from one start of the program to the next.
+class SettingsChoiceStore final : public form::ChoiceStore {
+public:
+    std::optional<std::string> read(std::string_view key) override;
+    void write(std::string_view key, std::string_view value) override;
+};
 
 }  // namespace virenast::app

@@ -4,17 +4,15 @@
 #include "drawing_area.h"
 
 #include "form/form1_description.h"
-#include "sim/body_path.h"
 
 #include <QPaintEvent>
 #include <QPainter>
-
+#include <QPainterPath>
 #include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
 #include <span>
-
 
 namespace virenast::app {
 namespace {
@@ -78,10 +76,18 @@ void drawPolylineWithin(QPainter& painter, const QPolygonF& points, const QRectF
 
 }  // namespace
 
-CircleShape::CircleShape(DrawingArea& area, const QString& name, QRectF twips, QColor fill)
-    : QObject(&area), area_(area), twips_(twips), fill_(fill)
+CircleShape::CircleShape(DrawingArea& area, const QString& name, QRectF twips, form::Colour fill)
+    : QObject(&area), area_(area), twips_(twips), fillRole_(fill)
 {
     setObjectName(name);
+}
+
+void CircleShape::setFill(QColor fill)
+{
+    if (fill == fill_) return;
+    fill_ = fill;
+    sprites_.clear();
+    area_.shapeMoved(twips_, twips_);
 }
 
 void CircleShape::changeBox(QRectF twips)
@@ -158,7 +164,7 @@ DrawingArea::DrawingArea(QWidget* parent) : QFrame(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-CircleShape* DrawingArea::addCircle(const QString& name, QRectF twips, QColor fill)
+CircleShape* DrawingArea::addCircle(const QString& name, QRectF twips, form::Colour fill)
 {
     auto* circle = new CircleShape(*this, name, twips, fill);
     circles_.append(circle);
@@ -184,59 +190,117 @@ void DrawingArea::lineMoved(const QLineF& oldTwips, const QLineF& newTwips)
     update(touchedPixels(pixelsFromTwips(oldTwips)) | touchedPixels(pixelsFromTwips(newTwips)));
 }
 
-void DrawingArea::setBodyPath(const sim::BodyPath* path, QColor colour)
+void DrawingArea::setShapes(Shapes shapes)
 {
-    path_ = path;
-    pathColour_ = colour;
-    paintedRevision_ = path ? path->revision() : 0;
+    shapes_ = std::move(shapes);
+    painted_.clear();
     update();
 }
 
-void DrawingArea::setPathShown(bool shown)
+void DrawingArea::setColours(const form::Palette& palette)
 {
-    if (shown == pathShown_) return;
-    pathShown_ = shown;
+    palette_ = palette;
+    QPalette colours = this->palette();
+    const auto qColour = [&palette](form::Colour role) {
+        const form::Rgb rgb = *palette.of(role);
+        return QColor(rgb.red, rgb.green, rgb.blue);
+    };
+    colours.setColor(QPalette::Window, qColour(form::Colour::DrawingBack));
+    colours.setColor(QPalette::WindowText, qColour(form::Colour::Outline));
+    setPalette(colours);
+    for (CircleShape* circle : circles_) circle->setFill(qColour(circle->fillRole()));
     update();
 }
 
-void DrawingArea::refreshPath()
+QColor DrawingArea::colourOf(sim::DrawnRole role) const
 {
-    if (path_ == nullptr || path_->revision() == paintedRevision_) return;
-    const auto current = path_->current();
-    const auto previous = path_->previous();
-    // The common case, a run going on: the current path only grew. Repaint from the last point
-    // painted to the new ones; anything else repaints the whole drawing.
-    if (pathShown_) {
-        if (previous.size() == paintedPrevious_ && current.size() > paintedCurrent_ && paintedCurrent_ > 0) {
-            const QPolygonF added = pixelsFromTwips(current.subspan(paintedCurrent_ - 1));
-            update(touchedPixels(added.boundingRect()));
-        } else {
-            update();
+    if (!palette_) return palette().color(QPalette::WindowText);
+    const form::Rgb rgb = palette_->of(role);
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+bool DrawingArea::pathShown() const
+{
+    if (!shapes_) return false;
+    const auto shapes = shapes_();
+    return std::ranges::any_of(shapes, [](const sim::DrawnShape& shape) { return shape.role == sim::DrawnRole::CurrentPath; });
+}
+
+QColor DrawingArea::pathColour() const { return colourOf(sim::DrawnRole::CurrentPath); }
+
+void DrawingArea::refreshShapes()
+{
+    if (!shapes_) return;
+    std::map<std::uint32_t, Painted> now;
+    bool whole = false;
+    QRectF added;
+    for (const sim::DrawnShape& shape : shapes_()) {
+        now[shape.id] = {shape.revision, shape.rebuilt, shape.points.size()};
+        const auto before = painted_.find(shape.id);
+        if (before == painted_.end()) {
+            whole = whole || !shape.points.empty();
+            continue;
+        }
+        const Painted& was = before->second;
+        if (was.revision == shape.revision) continue;
+        // The common case, a run going on: a path only grew. Repaint from the last point painted
+        // to the new ones; anything else repaints the whole drawing.
+        const bool grew = shape.kind == sim::DrawnKind::Polyline && was.rebuilt == shape.rebuilt &&
+                          was.points > 0 && shape.points.size() >= was.points;
+        if (!grew) {
+            whole = true;
+        } else if (shape.points.size() > was.points) {
+            added |= pixelsFromTwips(shape.points.subspan(was.points - 1)).boundingRect();
         }
     }
-    paintedRevision_ = path_->revision();
-    paintedCurrent_ = current.size();
-    paintedPrevious_ = previous.size();
+    whole = whole || std::ranges::any_of(painted_, [&now](const auto& entry) { return !now.contains(entry.first); });
+    painted_ = std::move(now);
+    if (whole) update();
+    else if (!added.isNull()) update(touchedPixels(added));
 }
 
-void DrawingArea::paintPath(QPainter& painter, const QRegion& region)
+void DrawingArea::paintShape(QPainter& painter, const sim::DrawnShape& shape, const QRectF& within)
 {
-    if (path_ == nullptr || !pathShown_) return;
-    QPen pen(pathColour_, 2);  // two pixels, to be seen from the back of a class
+    const QColor colour = colourOf(shape.role);
+    QPen pen(colour, 2);  // two pixels, to be seen from the back of a class
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
-    const QRectF within = region.boundingRect();
-    painter.save();
-    painter.setClipRegion(region);
-    // The run before, dashed, so that two runs can be told apart in the same colour.
-    if (const auto previous = path_->previous(); previous.size() > 1) {
-        QPen dashed = pen;
-        dashed.setStyle(Qt::DashLine);
-        drawPolylineWithin(painter, pixelsFromTwips(previous), within, dashed);
+    // Dashed, so that two runs can be told apart in the same colour.
+    if (shape.style == sim::LineStyle::Dashed) pen.setStyle(Qt::DashLine);
+    const QPolygonF points = pixelsFromTwips(shape.points);
+    switch (shape.kind) {
+    case sim::DrawnKind::Polyline:
+        if (points.size() > 1) drawPolylineWithin(painter, points, within, pen);
+        break;
+    case sim::DrawnKind::Polygon:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawPolygon(points);
+        break;
+    case sim::DrawnKind::Arrow: {
+        if (points.size() < 2) break;
+        const QLineF shaft(points[0], points[1]);
+        painter.setPen(pen);
+        painter.drawLine(shaft);
+        // A head of 9 pixels whose sides open at 25 degrees either way.
+        QLineF side(points[1], points[0]);
+        side.setLength(std::min<qreal>(9, shaft.length()));
+        QPolygonF head{points[1]};
+        for (const qreal angle : {-25.0, 25.0}) {
+            QLineF turned = side;
+            turned.setAngle(side.angle() + angle);
+            head << turned.p2();
+        }
+        painter.setBrush(colour);
+        painter.drawPolygon(head);
+        break;
     }
-    if (const auto current = path_->current(); current.size() > 1)
-        drawPolylineWithin(painter, pixelsFromTwips(current), within, pen);
-    painter.restore();
+    case sim::DrawnKind::Text:
+        if (points.isEmpty()) break;
+        painter.setPen(colour);
+        painter.drawText(points[0], QString::fromUtf8(shape.text.data(), static_cast<qsizetype>(shape.text.size())));
+        break;
+    }
 }
 
 void DrawingArea::paintEvent(QPaintEvent* event)
@@ -244,8 +308,13 @@ void DrawingArea::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
     painter.setRenderHint(QPainter::Antialiasing);
-    // The path first: the lines and the bodies stand on it.
-    paintPath(painter, event->region());
+    // The shapes first: the lines and the bodies stand on them.
+    if (shapes_) {
+        painter.save();
+        painter.setClipRegion(event->region());
+        for (const sim::DrawnShape& shape : shapes_()) paintShape(painter, shape, event->region().boundingRect());
+        painter.restore();
+    }
     const QPen outline(palette().color(QPalette::WindowText), 1);  // one pixel, scaled with the screen
     painter.setPen(outline);
     // Lines first, so that the bodies sit on top of the ends that join them.

@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "form/colours.h"
+#include "sim/drawing.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QHash>
@@ -12,10 +15,10 @@
 #include <QRectF>
 
 #include <cstdint>
-
-namespace virenast::sim {
-class BodyPath;
-}
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
 
 namespace virenast::app {
 
@@ -31,7 +34,7 @@ class CircleShape : public QObject {
     Q_PROPERTY(float Height READ height WRITE setHeight)
 
 public:
-    CircleShape(DrawingArea& area, const QString& name, QRectF twips, QColor fill);
+    CircleShape(DrawingArea& area, const QString& name, QRectF twips, form::Colour fill);
 
     float left() const { return static_cast<float>(twips_.left()); }
     float top() const { return static_cast<float>(twips_.top()); }
@@ -43,6 +46,8 @@ public:
     void setHeight(float twips);
 
     QRectF twipBox() const { return twips_; }
+    form::Colour fillRole() const { return fillRole_; }
+    void setFill(QColor fill);
 
     // Paints the circle. It is drawn once for each of its places within a device pixel, to an
     // eighth of a pixel, and then stamped: a run redraws no circle, only copies images.
@@ -53,6 +58,7 @@ private:
 
     DrawingArea& area_;
     QRectF twips_;
+    form::Colour fillRole_;
     QColor fill_;
     QHash<int, QPixmap> sprites_;  // by place within a pixel
     QSizeF spriteSize_;             // in device pixels: the sprites hold circles of this size...
@@ -90,48 +96,56 @@ private:
 };
 
 // The drawing area `frame1`: a bordered frame in which the lines and the circles are painted
-// with sub-pixel precision from their twip positions. A move repaints only the places the
-// object left and reached, not the whole area.
+// with sub-pixel precision from their twip positions, over the shapes that the session draws (the
+// body's path). A move repaints only the places the object left and reached, not the whole area.
 class DrawingArea : public QFrame {
     Q_OBJECT
     Q_PROPERTY(bool pathShown READ pathShown)
     Q_PROPERTY(QColor pathColour READ pathColour)
 
 public:
+    // What the session draws now, in the order drawn.
+    using Shapes = std::function<std::vector<sim::DrawnShape>()>;
+
     explicit DrawingArea(QWidget* parent);
 
-    CircleShape* addCircle(const QString& name, QRectF twips, QColor fill);
+    CircleShape* addCircle(const QString& name, QRectF twips, form::Colour fill);
     LineShape* addLine(const QString& name, QLineF twips);
 
     // Called by a shape that moved: repaint where it was and where it is.
     void shapeMoved(const QRectF& oldTwips, const QRectF& newTwips);
     void lineMoved(const QLineF& oldTwips, const QLineF& newTwips);
 
-    // The body's path, drawn under the lines and the circles: the current run's solid, the one
-    // before it dashed, in `colour`. Without a path, or hidden, none is drawn.
-    void setBodyPath(const sim::BodyPath* path, QColor colour);
-    void setPathShown(bool shown);
-    bool pathShown() const { return pathShown_; }
-    QColor pathColour() const { return pathColour_; }
-    // Called at each turn of the window: repaints what the path gained since the last turn,
-    // or the whole drawing when the path was cleared, started again or thinned.
-    void refreshPath();
+    void setShapes(Shapes shapes);
+    // Every colour the drawing shows, by role: its back, the outlines, the circles, the shapes.
+    void setColours(const form::Palette& palette);
+    // Called at each turn of the window: repaints what the shapes gained since the last turn (the
+    // new end of a path), or a whole shape that changed otherwise.
+    void refreshShapes();
+
+    // Whether the body's path is drawn, and in which colour.
+    bool pathShown() const;
+    QColor pathColour() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void paintPath(QPainter& painter, const QRegion& region);
+    // What the drawing shows of a shape: the revisions and the points it was painted at.
+    struct Painted {
+        std::uint64_t revision;
+        std::uint64_t rebuilt;
+        std::size_t points;
+    };
+
+    void paintShape(QPainter& painter, const sim::DrawnShape& shape, const QRectF& within);
+    QColor colourOf(sim::DrawnRole role) const;
 
     QList<CircleShape*> circles_;
     QList<LineShape*> lines_;
-    const sim::BodyPath* path_ = nullptr;
-    QColor pathColour_;
-    bool pathShown_ = true;
-    // What the drawing shows of the path: the revision and the sizes it was painted at.
-    std::uint64_t paintedRevision_ = 0;
-    std::size_t paintedCurrent_ = 0;
-    std::size_t paintedPrevious_ = 0;
+    Shapes shapes_;
+    std::optional<form::Palette> palette_;
+    std::map<std::uint32_t, Painted> painted_;  // by the shape's id
 };
 
 }  // namespace virenast::app

@@ -3,8 +3,8 @@
 
 #include "app/file_chooser.h"
 
-#include "form/file_menu.h"
-#include "sim/scenario.h"
+#include "form/menu_bar.h"
+#include "form/scenario.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
@@ -15,7 +15,7 @@ namespace {
 QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 // A dialog is titled with what its menu item is called aloud.
-QString titleOf(form::FileCommand command) { return utf8(form::fileMenuRowOf(command).spoken.name); }
+QString titleOf(form::FileCommand command) { return utf8(form::menuRowOf(command).spoken.name); }
 
 // The path with the extension added when the user typed none.
 QString withSuffix(QString path, const QString& suffix)
@@ -36,7 +36,7 @@ public:
     {
         return withSuffix(QFileDialog::getSaveFileName(&parent, titleOf(form::FileCommand::SaveScenario),
                                                        utf8(form::scenarioFileName), utf8(form::scenarioFileFilter)),
-                          utf8(sim::scenarioFileExtension));
+                          utf8(form::scenarioFileExtension));
     }
 
     std::optional<MeasurementsChoice> measurementsToSave(QWidget& parent, std::int64_t stride) override

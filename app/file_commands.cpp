@@ -3,9 +3,8 @@
 
 #include "file_commands.h"
 
+#include "form/session.h"
 #include "qt_window_platform.h"
-#include "sim/measurements.h"
-#include "sim/scenario.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -13,9 +12,7 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 
-#include <array>
-#include <ostream>
-#include <streambuf>
+#include <string_view>
 
 namespace virenast::app {
 namespace {
@@ -23,49 +20,16 @@ namespace {
 constexpr const char* scenarioTitle = "Scénario";
 constexpr const char* fileTitle = "Fichier";
 
-// A stream onto a Qt device, so that a long run's rows go to the file as they are written
-// rather than all into memory first.
-class DeviceBuffer final : public std::streambuf {
-public:
-    explicit DeviceBuffer(QIODevice& device) : device_(device)
-    {
-        setp(buffer_.data(), buffer_.data() + buffer_.size());
-    }
-    ~DeviceBuffer() override { sync(); }
-    DeviceBuffer(const DeviceBuffer&) = delete;
-    DeviceBuffer& operator=(const DeviceBuffer&) = delete;
-
-protected:
-    int_type overflow(int_type c) override
-    {
-        if (sync() != 0) return traits_type::eof();
-        if (!traits_type::eq_int_type(c, traits_type::eof())) sputc(traits_type::to_char_type(c));
-        return traits_type::not_eof(c);
-    }
-
-    int sync() override
-    {
-        const auto size = static_cast<qint64>(pptr() - pbase());
-        const bool written = size == 0 || device_.write(pbase(), size) == size;
-        setp(buffer_.data(), buffer_.data() + buffer_.size());
-        return written ? 0 : -1;
-    }
-
-private:
-    QIODevice& device_;
-    std::array<char, 64 * 1024> buffer_{};
-};
-
 QString shownName(const QString& path) { return QFileInfo(path).fileName(); }
 
 }  // namespace
 
-FileCommands::FileCommands(QWidget& window, QtWindowPlatform& platform, const sim::MeasurementLog& measurements)
-    : window_(window), platform_(platform), measurements_(measurements), chooser_(dialogFileChooser())
+FileCommands::FileCommands(QWidget& window, QtWindowPlatform& platform, form::Session& session)
+    : window_(window), platform_(platform), session_(session), chooser_(dialogFileChooser())
 {
 }
 
-bool FileCommands::canSaveMeasurements() const { return measurements_.hasRows(); }
+bool FileCommands::canSaveMeasurements() const { return session_.measurements().hasRows(); }
 
 void FileCommands::perform(form::FileCommand command)
 {
@@ -77,14 +41,14 @@ void FileCommands::perform(form::FileCommand command)
         if (const QString path = chooser_->scenarioToSave(window_); !path.isEmpty()) saveScenario(path);
         break;
     case form::FileCommand::CopyLink: {
-        const std::string link = form::scenarioLinkBase + sim::scenarioLink(sim::currentScenario(platform_));
+        const std::string link = form::scenarioLinkBase + session_.scenarioLinkPairs();
         QGuiApplication::clipboard()->setText(QString::fromStdString(link));
         break;
     }
     case form::FileCommand::SaveMeasurements:
         // Asked before the dialogs too: the item may have been reached while a run began.
         if (!canSaveMeasurements()) break;
-        if (const auto choice = chooser_->measurementsToSave(window_, measurements_.stride()))
+        if (const auto choice = chooser_->measurementsToSave(window_, session_.measurements().stride()))
             saveMeasurements(*choice);
         break;
     case form::FileCommand::None: break;
@@ -99,22 +63,19 @@ bool FileCommands::openScenario(const QString& path)
         return false;
     }
     // Never more than the cap and one byte: a huge file is refused without being read.
-    const QByteArray bytes = file.read(static_cast<qint64>(sim::scenarioInputCap) + 1);
-    const sim::ScenarioReading reading =
-        sim::readScenarioFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!reading.refused) {
-        sim::applyScenario(reading.scenario, platform_);
-        platform_.showTurn();
-    }
+    const QByteArray bytes = file.read(static_cast<qint64>(form::scenarioInputCap) + 1);
+    const form::ScenarioReading reading =
+        session_.openScenarioFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!reading.refused) platform_.showTurn();
     if (!reading.messages.empty())
-        platform_.messageBox(sim::scenarioMessagesText(reading), scenarioTitle,
+        platform_.messageBox(form::scenarioMessagesText(reading), scenarioTitle,
                              reading.refused ? platform::MessageStyle::Critical : platform::MessageStyle::Information);
     return !reading.refused;
 }
 
 void FileCommands::saveScenario(const QString& path)
 {
-    const std::string text = sim::scenarioFile(sim::currentScenario(platform_));
+    const std::string text = session_.scenarioFileText();
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) &&
                        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
@@ -124,15 +85,17 @@ void FileCommands::saveScenario(const QString& path)
 
 void FileCommands::saveMeasurements(const FileChooser::MeasurementsChoice& choice)
 {
+    // A long run's rows go to the file as they are written, a few kilobytes at a time, rather
+    // than all into memory first.
     QSaveFile file(choice.path);
     bool saved = file.open(QIODevice::WriteOnly);
-    if (saved) {
-        DeviceBuffer buffer(file);
-        std::ostream out(&buffer);
-        sim::writeMeasurementsCsv(out, measurements_.rows(), platform_.numbers(), choice.everyNth);
-        out.flush();
-        saved = out.good();
-    }
+    if (saved)
+        session_.writeMeasurements(
+            [&](std::string_view piece) {
+                const auto size = static_cast<qint64>(piece.size());
+                saved = saved && file.write(piece.data(), size) == size;
+            },
+            choice.everyNth);
     saved = saved && file.commit();
     if (!saved)
         tellFault(

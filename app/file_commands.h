@@ -12,8 +12,8 @@
 
 class QWidget;
 
-namespace virenast::sim {
-class MeasurementLog;
+namespace virenast::form {
+class Session;
 }
 
 namespace virenast::app {
@@ -26,7 +26,7 @@ class QtWindowPlatform;
 // box; nothing here ends a run or changes a result.
 class FileCommands {
 public:
-    FileCommands(QWidget& window, QtWindowPlatform& platform, const sim::MeasurementLog& measurements);
+    FileCommands(QWidget& window, QtWindowPlatform& platform, form::Session& session);
 
     void perform(form::FileCommand command);
     // Opens the scenario file at `path` into the boxes; whether anything of it was taken.
@@ -42,7 +42,7 @@ private:
 
     QWidget& window_;
     QtWindowPlatform& platform_;
-    const sim::MeasurementLog& measurements_;
+    form::Session& session_;
     std::unique_ptr<FileChooser> chooser_;
 };
 

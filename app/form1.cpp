@@ -4,27 +4,23 @@
 #include "app/form1.h"
 
 #include "app/number_widgets.h"
-#include "display_menu_bar.h"
 #include "display_settings.h"
-#include "file_commands.h"
-#include "file_menu_bar.h"
 #include "drawing_area.h"
-#include "form/colours.h"
+#include "file_commands.h"
 #include "form/form1_description.h"
+#include "form/session.h"
 #include "form/start_geometry.h"
 #include "form/window_commands.h"
 #include "keyboard_controls.h"
-#include "form/path_colours.h"
+#include "menu_bar.h"
 #include "qt_window_platform.h"
 #include "rocket_icon.h"
 #include "show_reminder.h"
-#include "sim/body_path.h"
-#include "sim/measurements.h"
-#include "sim/orbit_simulation.h"
-#include "sim/run_pace.h"
 #include "window_placement.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
@@ -49,20 +45,12 @@ QRect pixelBox(const form::Box& twips)
     return {pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height)};
 }
 
-// The colour of a role, or an invalid colour for the style's own.
-QColor colourOf(form::Colour colour)
-{
-    const auto rgb = form::rgbOf(colour);
-    return rgb ? QColor(rgb->red, rgb->green, rgb->blue) : QColor();
-}
+QColor qColour(form::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
-void setBackColour(QWidget& widget, form::Colour colour, QPalette::ColorRole role)
+form::Rgb rgbOf(const QColor& colour)
 {
-    const QColor value = colourOf(colour);
-    if (!value.isValid()) return;
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::All, role, value);  // disabled boxes keep it too
-    widget.setPalette(palette);
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
 }
 
 QLabel* createLabel(const ControlDescription& control, QWidget& client)
@@ -74,20 +62,13 @@ QLabel* createLabel(const ControlDescription& control, QWidget& client)
     // Some labels overlap their neighbour's box by a few pixels: a label that paints its own
     // background spares the one beneath a repaint each time its text changes.
     label->setAutoFillBackground(true);
-    setBackColour(*label, control.colour, QPalette::Window);
     return label;
 }
 
 QLineEdit* createTextBox(const ControlDescription& control, QWidget& client)
 {
     const QString text = QString::fromUtf8(control.text);
-    auto* box = control.currentValue ? new NumberBox(text, &client) : new QLineEdit(text, &client);
-    setBackColour(*box, control.colour, QPalette::Base);
-    QPalette palette = box->palette();
-    const form::Rgb disabled = form::disabledText;
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(disabled.red, disabled.green, disabled.blue));
-    box->setPalette(palette);
-    return box;
+    return control.currentValue ? new NumberBox(text, &client) : new QLineEdit(text, &client);
 }
 
 QScrollBar* createScrollBar(QWidget& client)
@@ -146,13 +127,6 @@ Form1::Form1(const QLocale& locale)
     std::vector<const QWidget*> keepClear;  // the drawing area first, then the current values
     const QWidget* buttonColumn = nullptr;
     std::vector<std::pair<int, QWidget*>> tabStops;
-    const auto forward = [this](form::Command command) {
-        return [this, command] {
-            form::perform(command, *simulation_, *platform_);
-            platform_->showTurn();  // a command that does not yield (a reset) shows its end too
-            refreshFileMenu();
-        };
-    };
     for (const ControlDescription& control : form::form1Controls()) {
         QWidget* widget = nullptr;
         switch (control.kind) {
@@ -170,8 +144,8 @@ Form1::Form1(const QLocale& locale)
         }
         case ControlKind::Button: {
             auto* button = new PushButton(QString::fromUtf8(control.text), client);
-            setBackColour(*button, control.colour, QPalette::Button);
-            connect(button, &QPushButton::clicked, this, forward(control.command));
+            const form::Command command = control.command;
+            connect(button, &QPushButton::clicked, this, [this, command] { perform(command); });
             if (!buttonColumn) buttonColumn = button;
             widget = button;
             break;
@@ -187,8 +161,8 @@ Form1::Form1(const QLocale& locale)
             break;
         case ControlKind::Circle: {
             const auto& box = form::startGeometry().shapes[platform::indexOf(*control.logicControl<platform::Shape>())];
-            CircleShape* circle = logic.drawingArea->addCircle(
-                QString::fromLatin1(control.name), QRectF(box[0], box[1], box[2], box[3]), colourOf(control.colour));
+            CircleShape* circle = logic.drawingArea->addCircle(QString::fromLatin1(control.name),
+                                                               QRectF(box[0], box[1], box[2], box[3]), control.colour);
             keep<platform::Shape>(logic.shapes, control, circle);
             continue;
         }
@@ -199,14 +173,10 @@ Form1::Form1(const QLocale& locale)
             keep<platform::Line>(logic.lines, control, line);
             continue;
         }
-        case ControlKind::MenuItem: {
-            QAction* item = menuBar()->addAction(QString::fromUtf8(control.text));
-            item->setObjectName(QString::fromLatin1(control.name));
-            connect(item, &QAction::triggered, this, forward(control.command));
-            continue;
-        }
+        case ControlKind::MenuItem: continue;  // built with the menu bar, from its row
         }
         finish(*widget, control);
+        if (control.colour != form::Colour::Default) coloured_.push_back({widget, control.colour});
         if (control.kind == ControlKind::Frame || control.currentValue) keepClear.push_back(widget);
         if (control.takesFocus()) tabStops.emplace_back(control.tabIndex, widget);
     }
@@ -215,49 +185,29 @@ Form1::Form1(const QLocale& locale)
     for (std::size_t i = 1; i < tabStops.size(); ++i) setTabOrder(tabStops[i - 1].second, tabStops[i].second);
     tabStops.front().second->setFocus();  // the window opens on its first tab stop
 
-    resize(pixels(form::clientWidth), pixels(form::clientHeight) + menuBar()->sizeHint().height());
-    centreOnScreen(*this);
-    new FramedCentring(*this);
-    new ShowReminder(*this);
-
     platform_ = std::make_unique<QtWindowPlatform>(*this, logic, locale);
     platform_->setMessageBoxPlacement([this, buttonColumn, keepClear](QWidget& box) {
         placeMessageBox(box, *this, *buttonColumn, keepClear);
     });
-    simulation_ = std::make_unique<sim::OrbitSimulation>(*platform_);
-
-    // What a class needs to see a run: the body's path and a pace it can follow.
+    choiceStore_ = std::make_unique<SettingsChoiceStore>();
+    session_ = std::make_unique<form::Session>(*platform_, *choiceStore_);
+    platform_->setSession(session_.get());
+    fileCommands_ = std::make_unique<FileCommands>(*this, *platform_, *session_);
     drawingArea_ = logic.drawingArea;
-    bodyPath_ = std::make_unique<sim::BodyPath>();
-    clock_ = std::make_unique<sim::SteadyPaceClock>();
-    pacer_ = std::make_unique<sim::RunPacer>(*clock_);
-    simulation_->addObserver(*bodyPath_);
-    simulation_->addObserver(*pacer_);
-    // What a class takes away: the last run's measurements.
-    measurements_ = std::make_unique<sim::MeasurementLog>();
-    simulation_->addObserver(*measurements_);
-    fileCommands_ = std::make_unique<FileCommands>(*this, *platform_, *measurements_);
-    platform_->setPacer(pacer_.get(), clock_.get());
-    const QColor background = drawingArea_->palette().color(QPalette::Window);
-    const form::Rgb bodyColour = *form::rgbOf(form::findControl("corps")->colour);
-    const form::Rgb path = form::pathColour(bodyColour, form::Rgb{static_cast<std::uint8_t>(background.red()),
-                                                            static_cast<std::uint8_t>(background.green()),
-                                                            static_cast<std::uint8_t>(background.blue())});
-    drawingArea_->setBodyPath(bodyPath_.get(), QColor(path.red, path.green, path.blue));
-    displayMenu_ = new DisplayMenuBar(*menuBar(), [this](form::DisplayCommand command) { choose(command); });
-    choices_ = loadDisplayChoices();
+    drawingArea_->setShapes([this] { return session_->drawnShapes(); });
+
+    menuBar_ = new MenuBar(*menuBar(), [this](const form::MenuRow& row) { choose(row); }, [this] { refreshFileMenu(); });
     showChoices();
-    fileMenu_ = new FileMenuBar(
-        *menuBar(),
-        [this](form::FileCommand command) {
-            fileCommands_->perform(command);
-            refreshFileMenu();
-        },
-        [this] { refreshFileMenu(); });
     refreshFileMenu();
+    applyColours();
     // F10 opens the menu bar's first menu, as on Windows; the arrows go on from there.
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+
+    resize(pixels(form::clientWidth), pixels(form::clientHeight) + menuBar()->sizeHint().height());
+    centreOnScreen(*this);
+    new FramedCentring(*this);
+    new ShowReminder(*this);
 }
 
 Form1::~Form1() = default;
@@ -268,22 +218,58 @@ void Form1::setFileChooser(std::unique_ptr<FileChooser> chooser) { fileCommands_
 
 void Form1::refreshFileMenu()
 {
-    fileMenu_->action(form::FileCommand::SaveMeasurements)->setEnabled(fileCommands_->canSaveMeasurements());
+    menuBar_->action(form::menuRowOf(form::FileCommand::SaveMeasurements))
+        ->setEnabled(fileCommands_->canSaveMeasurements());
 }
 
-void Form1::choose(form::DisplayCommand command)
+void Form1::perform(form::Command command)
 {
-    choices_.apply(command);
-    showChoices();
-    saveDisplayChoices(choices_);
+    session_->perform(command);
+    platform_->showTurn();  // a command that does not yield (a reset) shows its end too
+    refreshFileMenu();
+}
+
+void Form1::choose(const form::MenuRow& row)
+{
+    if (row.command != form::Command::None) {
+        perform(row.command);
+    } else if (row.fileCommand != form::FileCommand::None) {
+        fileCommands_->perform(row.fileCommand);
+        refreshFileMenu();
+    } else {
+        session_->choose(row);
+        showChoices();
+    }
 }
 
 void Form1::showChoices()
 {
-    displayMenu_->show(choices_);
-    drawingArea_->setPathShown(choices_.trajectoryShown);
-    pacer_->setPace(choices_.pace);
-    if (choices_.pace == sim::Pace::Maximal) platform_->stopWaiting();
+    menuBar_->show(session_->choices());
+    drawingArea_->refreshShapes();
+}
+
+// Every colour of the window by its role, from the session's scheme and the style's own face and
+// text: again whenever either changes.
+void Form1::applyColours()
+{
+    const QPalette platform = QApplication::palette();
+    const form::Palette palette = session_->palette(
+        {rgbOf(platform.color(QPalette::Window)), rgbOf(platform.color(QPalette::WindowText))});
+    for (const auto& [widget, role] : coloured_) {
+        const QColor colour = qColour(*palette.of(role));
+        QPalette colours = widget->palette();
+        const QPalette::ColorRole back = qobject_cast<QLineEdit*>(widget)     ? QPalette::Base
+                                         : qobject_cast<QAbstractButton*>(widget) ? QPalette::Button
+                                                                                 : QPalette::Window;
+        colours.setColor(QPalette::All, back, colour);  // disabled boxes keep it too
+        widget->setPalette(colours);
+    }
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        QPalette colours = box->palette();
+        colours.setColor(QPalette::Disabled, QPalette::Text, qColour(*palette.of(form::Colour::DisabledText)));
+        box->setPalette(colours);
+    }
+    drawingArea_->setColours(palette);
 }
 
 // A paced run does not make up the time the window spent minimised or hidden: it goes on from
@@ -291,13 +277,15 @@ void Form1::showChoices()
 void Form1::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized() && pacer_) pacer_->restartFromNow();
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() && session_) session_->restartPace();
+    // The desktop's colours changed (a dark theme chosen): the drawing follows them.
+    if (event->type() == QEvent::PaletteChange && session_) applyColours();
 }
 
 void Form1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (pacer_) pacer_->restartFromNow();
+    if (session_) session_->restartPace();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -6,7 +6,7 @@
 #include "app/box_title.h"
 #include "drawing_area.h"
 #include "form/form1_description.h"
-#include "sim/run_pace.h"
+#include "form/session.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -195,7 +195,7 @@ void QtWindowPlatform::messageBox(std::string_view text, std::string_view title,
     PlacedMessageBox box(icon, fromUtf8(title), fromUtf8(text), window_, placeMessageBox_);
     box.exec();
     // The time the box was open is not made up by running faster afterwards.
-    if (pacer_ != nullptr) pacer_->restartFromNow();
+    if (session_ != nullptr) session_->restartPace();
 }
 
 void QtWindowPlatform::showTurn()
@@ -212,15 +212,15 @@ void QtWindowPlatform::showTurn()
         widgets_.labels[i]->setText(fromUtf8(*pendingCaptions_[i]));
         pendingCaptions_[i].reset();
     }
-    widgets_.drawingArea->refreshPath();
+    widgets_.drawingArea->refreshShapes();
 }
 
 // At the maximal pace a step comes back at once until a frame's time has passed; a paced run
-// waits for its step, and so turns at every one.
+// turns whenever it waits for its step.
 void QtWindowPlatform::yield()
 {
     const auto now = std::chrono::steady_clock::now();
-    const bool paced = pacer_ != nullptr && pacer_->waitUntil().has_value();
+    const bool paced = session_ != nullptr && session_->paceWait().has_value();
     if (!paced && now - lastTurn_ < turnInterval) return;
     lastTurn_ = now;
     showTurn();
@@ -228,27 +228,16 @@ void QtWindowPlatform::yield()
     waitForPace();
 }
 
-// Not a busy loop: the event loop sleeps until an event comes or the step is due.
+// Not a busy loop: the event loop sleeps until an event comes or the wait is over. A run started
+// during the wait waits in its own loop, within this one.
 void QtWindowPlatform::waitForPace()
 {
-    if (pacer_ == nullptr || clock_ == nullptr) return;
-    while (pacer_->pace() != sim::Pace::Maximal) {
-        const auto due = pacer_->waitUntil();
-        if (!due) return;
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(*due - clock_->now());
-        if (left.count() <= 0) return;
+    if (session_ == nullptr) return;
+    while (const auto wait = session_->paceWait()) {
         QEventLoop loop;
-        QTimer::singleShot(left, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        // A run started during the wait waits in its own loop, within this one.
-        QEventLoop* const outer = std::exchange(waiting_, &loop);
+        QTimer::singleShot(*wait, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
-        waiting_ = outer;
     }
-}
-
-void QtWindowPlatform::stopWaiting()
-{
-    if (waiting_ != nullptr) waiting_->quit();
 }
 
 void QtWindowPlatform::end()

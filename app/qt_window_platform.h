@@ -18,11 +18,8 @@ class QLineEdit;
 class QScrollBar;
 class QWidget;
 
-class QEventLoop;
-
-namespace virenast::sim {
-class PaceClock;
-class RunPacer;
+namespace virenast::form {
+class Session;
 }
 
 namespace virenast::app {
@@ -74,31 +71,23 @@ public:
     using MessageBoxPlacement = std::function<void(QWidget& box)>;
     void setMessageBoxPlacement(MessageBoxPlacement place) { placeMessageBox_ = std::move(place); }
 
-    // The pace the yield keeps to; without one, runs go at the maximal pace.
-    void setPacer(sim::RunPacer* pacer, sim::PaceClock* clock)
-    {
-        pacer_ = pacer;
-        clock_ = clock;
-    }
-    // Ends a wait for the next step at once: the pace has just become the maximal one.
-    void stopWaiting();
-    // Puts what the logic wrote into the widgets, and the body's path into the drawing.
+    // The session whose pace the yield keeps to; without one, runs go at the maximal pace.
+    void setSession(form::Session* session) { session_ = session; }
+    // Puts what the logic wrote into the widgets, and what the session draws into the drawing.
     void showTurn();
 
     // How long a run goes at the maximal pace between two turns of the window.
     static constexpr std::chrono::milliseconds turnInterval{16};
 
 private:
-    // Handles events until the pacer lets the run go on.
+    // Handles events until the session lets the run go on.
     void waitForPace();
 
     QWidget& window_;
     std::array<std::optional<std::string>, platform::textBoxCount> pendingTexts_;
     std::array<std::optional<std::string>, platform::labelCount> pendingCaptions_;
     std::chrono::steady_clock::time_point lastTurn_ = std::chrono::steady_clock::now();
-    sim::RunPacer* pacer_ = nullptr;
-    sim::PaceClock* clock_ = nullptr;
-    QEventLoop* waiting_ = nullptr;
+    form::Session* session_ = nullptr;
     Form1Widgets widgets_;
     MessageBoxPlacement placeMessageBox_;
 };

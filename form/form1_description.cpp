@@ -260,7 +260,8 @@ constexpr std::size_t rowOfKind(ControlKind kind)
 }
 
 constexpr std::size_t frameRow = rowOfKind(ControlKind::Frame);
-static_assert(frameRow < controls.size());
+constexpr std::size_t scrollBarRow = rowOfKind(ControlKind::ScrollBar);
+static_assert(frameRow < controls.size() && scrollBarRow < controls.size());
 
 }  // namespace
 
@@ -279,5 +280,6 @@ const ControlDescription& controlOf(Shape shape) { return controls[shapeRows[pla
 const ControlDescription& controlOf(Line line) { return controls[lineRows[platform::indexOf(line)]]; }
 
 const ControlDescription& drawingArea() { return controls[frameRow]; }
+const ControlDescription& timeStepBar() { return controls[scrollBarRow]; }
 
 }  // namespace virenast::form

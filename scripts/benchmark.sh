@@ -16,8 +16,8 @@ case "${1:-}" in
   *) echo "usage: $0 [--quick | --smoke]" >&2; exit 2 ;;
 esac
 
-scripts/setup.sh xvfb xauth emscripten nodejs chromium libfast-float-dev googletest
-[ -f node_modules/puppeteer-core/package.json ] || npm ci --no-audit --no-fund
+scripts/setup.sh xvfb xauth emscripten nodejs chromium libfast-float-dev googletest libgtest-dev
+[ -f node_modules/puppeteer-core/package.json ] && [ -f node_modules/esbuild/package.json ] || npm ci --no-audit --no-fund
 # Emscripten's tools need Node's modules (acorn) from Debian's folder.
 export NODE_PATH=/usr/share/nodejs
 echo "Building the window's timer, the in-memory run and the page..." >&2

@@ -9,6 +9,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh emscripten nodejs libfast-float-dev googletest
+command -v npm >/dev/null || scripts/setup.sh npm
+npm ci --no-audit --no-fund  # esbuild, which puts the page together
 
 # Emscripten's tools need Node's modules (acorn) from Debian's folder; the web preset sets it
 # too, for its own commands.

@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-scripts/setup.sh clang libclang-rt-dev
+scripts/setup.sh clang libclang-rt-dev libgtest-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 mkdir -p build/fuzz/corpus build/fuzz/scenario-corpus

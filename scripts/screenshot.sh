@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 wait_seconds=${1:-4}
 output=${2:-docs}
 scripts/setup.sh imagemagick xdotool openbox xvfb xauth
-cmake --preset release >/dev/null
+cmake --preset release -DVIRENAST_BUILD_TESTS=OFF >/dev/null
 cmake --build --preset release --target virenast >/dev/null
 
 export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 WAIT_SECONDS="$wait_seconds" OUTPUT="$output"

@@ -9,17 +9,16 @@
 #   scripts/setup.sh [--tests] [package...]
 set -euo pipefail
 
-# Building and running the program. GoogleTest is here because the release preset configures
-# the tests along with the program.
+# Building and running the program: scripts/run.sh builds it without its tests.
 packages=(
   g++ cmake ninja-build   # the compiler and the build
   qt6-base-dev            # Qt 6 Widgets, and Qt Test for the window tests
-  libgtest-dev            # GoogleTest, for the tests
 )
 
-# What the tests check with, beyond the build: each missing one turns a check off (or, in the
-# test command, stops the configuration).
+# What the tests build and check with, beyond the program: each missing checker turns a check off
+# (or, in the test command, stops the configuration).
 test_packages=(
+  libgtest-dev            # GoogleTest
   libfast-float-dev       # number conversions where the C++ library has no floating-point charconv
   libbenchmark-dev        # Google Benchmark, for the speed benchmark
   xvfb xauth              # a virtual screen, for the tests that need a real X server

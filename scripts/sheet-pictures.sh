@@ -10,7 +10,7 @@
 #   scripts/sheet-pictures.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh xvfb xauth
+scripts/setup.sh xvfb xauth libgtest-dev
 cmake --preset release >/dev/null
 cmake --build --preset release --target virenast_sheet_picture >/dev/null
 mkdir -p docs/fiches

@@ -10,6 +10,7 @@
 #   scripts/sheet-scenarios.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh libgtest-dev
 cmake --preset release >/dev/null
 cmake --build --preset release --target virenast_sheet_files >/dev/null
 build/release/tests/virenast_sheet_files scenarios docs

@@ -29,11 +29,32 @@ std::size_t BodyPath::pointsReserved() const
     return reserved;
 }
 
+void BodyPath::addShapes(std::vector<DrawnShape>& shapes) const
+{
+    const Path* current = paths_.empty() ? nullptr : &paths_.back();
+    const Path* previous = paths_.size() < 2 ? nullptr : &paths_[paths_.size() - 2];
+    const auto shape = [this](std::uint32_t id, DrawnRole role, LineStyle style, const Path* path) {
+        // A path that takes another's place is told apart by its own `rebuilt`: each path's is a
+        // revision no other path had.
+        return DrawnShape{id,
+                          DrawnKind::Polyline,
+                          role,
+                          style,
+                          path ? std::span<const TwipPoint>(path->points) : std::span<const TwipPoint>(),
+                          {},
+                          revision_,
+                          path ? path->rebuilt : 0};
+    };
+    shapes.push_back(shape(0, DrawnRole::CurrentPath, LineStyle::Solid, current));
+    shapes.push_back(shape(1, DrawnRole::PreviousPath, LineStyle::Dashed, previous));
+}
+
 void BodyPath::clear()
 {
     for (Path& path : paths_) {
         path.points = {};
         path.spacing = pixelTwips;
+        rebuild(path);
     }
     ++revision_;
 }
@@ -47,6 +68,7 @@ void BodyPath::runStarted(const RunStarted&)
 {
     runsGoingOn_.push_back(nextRun_);
     paths_.push_back({nextRun_, {}});
+    rebuild(paths_.back());
     ++nextRun_;
     dropOldPaths();
     ++revision_;
@@ -104,6 +126,7 @@ void BodyPath::add(Path& path, TwipPoint point, bool always)
         points.resize(kept);
         if (points.back() != last) points.push_back(last);
         path.spacing *= 2;
+        rebuild(path);
     }
     // Grow by doubling, but never reserve beyond the bound.
     if (points.size() == points.capacity())

@@ -18,8 +18,6 @@ using platform::yearsBox;
 namespace {
 
 constexpr std::int32_t secondsPerHour = 3600;
-constexpr double daysPerYear = 364.75;
-constexpr double secondsPerYear = 31514400;  // 364.75 × 24 × 3600
 // How far, in twips, the body may go beyond the drawing area before the run stops (0.25 AU).
 constexpr float drawingMargin = 1000;
 
@@ -113,7 +111,10 @@ RunEnding OrbitSimulation::runSteps(RunState& run, std::optional<TwipPoint>& las
 
         // Distances in metres, forces in newtons.
         const StepAttractions attractions = showAttractions(run.body1, run.body2, body);
-        const auto& [d1, d2, f1, f2, d1Au, d2Au] = attractions;
+        const Real& d1 = attractions.distance1;
+        const Real& d2 = attractions.distance2;
+        const Real& f1 = attractions.force1;
+        const Real& f2 = attractions.force2;
 
         // From the moving body toward each fixed body, in AU.
         const Real dx1 = run.body1.x - body.x;
@@ -155,6 +156,7 @@ RunEnding OrbitSimulation::runSteps(RunState& run, std::optional<TwipPoint>& las
                                     drawnAt,
                                     {u.value(), v.value()},
                                     recorded(attractions),
+                                    {f1x.value(), f1y.value(), f2x.value(), f2y.value()},
                                     timeStep_,
                                     run.elapsed,
                                     years.value(),

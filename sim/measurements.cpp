@@ -89,25 +89,27 @@ constexpr const char* headers[] = {
 
 }  // namespace
 
-void writeMeasurementsCsv(std::ostream& out, std::span<const MeasurementRow> rows, const platform::NumberText& numbers,
-                          std::int64_t everyNth)
+void writeMeasurementsCsv(const TextSink& write, std::span<const MeasurementRow> rows,
+                          const platform::NumberText& numbers, std::int64_t everyNth)
 {
+    // Lines are gathered up to about this many bytes before they go.
+    constexpr std::size_t piece = 16 * 1024;
     const char separator = numbers.decimalSeparator() == "," ? ';' : ',';
     everyNth = std::max<std::int64_t>(everyNth, 1);
-    out << byteOrderMark;
+    std::string out(byteOrderMark);
     for (std::size_t i = 0; i < std::size(headers); ++i) {
-        if (i != 0) out << separator;
-        out << headers[i];
+        if (i != 0) out += separator;
+        out += headers[i];
     }
-    out << "\r\n";
+    out += "\r\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const MeasurementRow& row = rows[i];
         if (row.step % everyNth != 0 && i + 1 != rows.size()) continue;
         const auto field = [&](double value, bool shown) {
-            out << separator;
-            if (shown) out << numbers.toText(value).view();
+            out += separator;
+            if (shown) out += numbers.toText(value).view();
         };
-        out << numbers.toText(row.elapsedYears).view();
+        out += numbers.toText(row.elapsedYears).view();
         field(static_cast<double>(row.elapsedSeconds), true);
         field(row.x, true);
         field(row.y, true);
@@ -117,8 +119,21 @@ void writeMeasurementsCsv(std::ostream& out, std::span<const MeasurementRow> row
         field(row.distance2Au, row.hasAttractions);
         field(row.force1, row.hasAttractions);
         field(row.force2, row.hasAttractions);
-        out << "\r\n";
+        out += "\r\n";
+        if (out.size() >= piece) {
+            write(out);
+            out.clear();
+        }
     }
+    write(out);
+}
+
+std::string measurementsCsv(std::span<const MeasurementRow> rows, const platform::NumberText& numbers,
+                            std::int64_t everyNth)
+{
+    std::string csv;
+    writeMeasurementsCsv([&csv](std::string_view piece) { csv += piece; }, rows, numbers, everyNth);
+    return csv;
 }
 
 }  // namespace virenast::sim

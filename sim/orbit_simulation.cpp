@@ -23,7 +23,8 @@ void OrbitSimulation::removeObserver(RunObserver& observer)
 
 Attractions OrbitSimulation::recorded(const StepAttractions& shown)
 {
-    return {shown.distance1Au.value(), shown.distance2Au.value(), shown.force1.value(), shown.force2.value()};
+    return {shown.distance1Au.value(), shown.distance2Au.value(), shown.force1.value(), shown.force2.value(),
+            shown.g1.value(),          shown.g2.value(),          shown.mass.value()};
 }
 
 OrbitSimulation::StepAttractions OrbitSimulation::showAttractions(Point body1, Point body2, Point moving)
@@ -36,12 +37,13 @@ OrbitSimulation::StepAttractions OrbitSimulation::showAttractions(Point body1, P
     const Real d2 = metresFromAu(d2Au);
 
     const Real g1 = boxValue(window_, TextBox::G1);
-    const Real f1 = attraction(g1, boxValue(window_, massBox), d1);
+    const Real mass = boxValue(window_, massBox);
+    const Real f1 = attraction(g1, mass, d1);
     const Real g2 = boxValue(window_, TextBox::G2);
     const Real f2 = attraction(g2, boxValue(window_, massBox), d2);
     showNumber(Label::AC1C, f1);
     showNumber(Label::AC2C, f2);
-    return {d1, d2, f1, f2, d1Au, d2Au};
+    return {d1, d2, f1, f2, d1Au, d2Au, g1, g2, mass};
 }
 
 void OrbitSimulation::showInputError()

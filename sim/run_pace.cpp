@@ -3,13 +3,9 @@
 
 #include "sim/run_pace.h"
 
+#include "sim/scene_model.h"
+
 namespace virenast::sim {
-
-namespace {
-
-constexpr double secondsPerYear = 31514400;  // 364.75 × 24 × 3600
-
-}  // namespace
 
 void RunPacer::setPace(Pace pace)
 {

@@ -4,12 +4,10 @@
 #include "description_json.h"
 
 #include "form/colours.h"
-#include "form/path_colours.h"
-#include "form/display_choices.h"
-#include "form/display_menu.h"
-#include "form/file_menu.h"
 #include "form/form1_description.h"
+#include "form/menu_bar.h"
 #include "form/scroll_keys.h"
+#include "sim/drawing.h"
 
 #include <array>
 #include <cstdio>
@@ -21,7 +19,6 @@ namespace {
 using form::Command;
 using form::ControlDescription;
 using form::ControlKind;
-using form::DisplayCommand;
 using form::MenuRow;
 using form::MenuRowKind;
 using form::ScrollAction;
@@ -62,24 +59,6 @@ const char* commandName(Command command)
 constexpr std::array allCommands{Command::None, Command::ResetScene, Command::RunCalculation, Command::ShowPause,
                                  Command::ShowAbout};
 
-const char* displayCommandName(DisplayCommand command)
-{
-    switch (command) {
-    case DisplayCommand::None: return "None";
-    case DisplayCommand::ToggleTrajectory: return "ToggleTrajectory";
-    case DisplayCommand::PaceMaximal: return "PaceMaximal";
-    case DisplayCommand::PaceYearIn5Seconds: return "PaceYearIn5Seconds";
-    case DisplayCommand::PaceYearIn20Seconds: return "PaceYearIn20Seconds";
-    case DisplayCommand::PaceYearInAMinute: return "PaceYearInAMinute";
-    }
-    return "";
-}
-constexpr std::array allDisplayCommands{DisplayCommand::None, DisplayCommand::ToggleTrajectory,
-                                        DisplayCommand::PaceMaximal, DisplayCommand::PaceYearIn5Seconds,
-                                        DisplayCommand::PaceYearIn20Seconds, DisplayCommand::PaceYearInAMinute};
-static_assert(allDisplayCommands.size() == static_cast<std::size_t>(DisplayCommand::PaceYearInAMinute) + 1,
-              "a display command without its name");
-
 const char* fileCommandName(form::FileCommand command)
 {
     switch (command) {
@@ -101,11 +80,59 @@ const char* menuRowKindName(MenuRowKind kind)
 {
     switch (kind) {
     case MenuRowKind::Menu: return "menu";
+    case MenuRowKind::Item: return "item";
     case MenuRowKind::Checkable: return "checkable";
     case MenuRowKind::Exclusive: return "exclusive";
     }
     return "";
 }
+
+// The colour roles by name, as the palette gives them and the controls name them.
+const char* colourName(form::Colour colour)
+{
+    switch (colour) {
+    case form::Colour::Default: return "";
+    case form::Colour::Desktop: return "Desktop";
+    case form::Colour::ActiveTitleBar: return "ActiveTitleBar";
+    case form::Colour::AppWorkspace: return "AppWorkspace";
+    case form::Colour::Red: return "Red";
+    case form::Colour::Green: return "Green";
+    case form::Colour::DarkRed: return "DarkRed";
+    case form::Colour::DisabledText: return "DisabledText";
+    case form::Colour::DrawingBack: return "DrawingBack";
+    case form::Colour::Outline: return "Outline";
+    case form::Colour::CurrentPath: return "CurrentPath";
+    case form::Colour::PreviousPath: return "PreviousPath";
+    }
+    return "";
+}
+
+// What the drawing's shapes are, by the numbers the program hands them over with.
+const char* drawnKindName(sim::DrawnKind kind)
+{
+    switch (kind) {
+    case sim::DrawnKind::Polyline: return "Polyline";
+    case sim::DrawnKind::Polygon: return "Polygon";
+    case sim::DrawnKind::Arrow: return "Arrow";
+    case sim::DrawnKind::Text: return "Text";
+    }
+    return "";
+}
+constexpr std::array allDrawnKinds{sim::DrawnKind::Polyline, sim::DrawnKind::Polygon, sim::DrawnKind::Arrow,
+                                   sim::DrawnKind::Text};
+
+const char* drawnRoleName(sim::DrawnRole role) { return colourName(form::colourOf(role)); }
+constexpr std::array allDrawnRoles{sim::DrawnRole::CurrentPath, sim::DrawnRole::PreviousPath};
+
+const char* lineStyleName(sim::LineStyle style)
+{
+    switch (style) {
+    case sim::LineStyle::Solid: return "Solid";
+    case sim::LineStyle::Dashed: return "Dashed";
+    }
+    return "";
+}
+constexpr std::array allLineStyles{sim::LineStyle::Solid, sim::LineStyle::Dashed};
 
 const char* messageStyleName(MessageStyle style)
 {
@@ -224,11 +251,10 @@ void appendField(std::string& out, std::string_view name, bool flag)
     out += flag ? ":true," : ":false,";
 }
 
-void appendColour(std::string& out, std::string_view name, const std::optional<form::Rgb>& rgb)
+void appendColour(std::string& out, std::string_view name, const form::Rgb& rgb)
 {
-    if (!rgb) return;  // the page's own colour
     std::array<char, 8> hex{};
-    std::snprintf(hex.data(), hex.size(), "#%02x%02x%02x", rgb->red, rgb->green, rgb->blue);
+    std::snprintf(hex.data(), hex.size(), "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
     appendField(out, name, std::string_view(hex.data()));
 }
 
@@ -290,7 +316,7 @@ void appendControl(std::string& out, const ControlDescription& control)
         appendField(out, "width", static_cast<long long>(box.width));
         appendField(out, "height", static_cast<long long>(box.height));
     }
-    appendColour(out, "colour", form::rgbOf(control.colour));
+    appendField(out, "colour", std::string_view(colourName(control.colour)));
     appendField(out, "tabIndex", static_cast<long long>(control.tabIndex));
     appendField(out, "takesFocus", control.takesFocus());
     appendField(out, "inDrawingArea", control.inDrawingArea());
@@ -306,12 +332,11 @@ void appendControl(std::string& out, const ControlDescription& control)
 }
 
 
-// A row of the menu "Affichage"; `accessKey` is where the underlined letter stands in the text,
-// -1 for none.
+// A row of the menu bar; `accessKey` is where the underlined letter stands in the text, -1 for
+// none; `command` names a window command, `fileCommand` a command of "Fichier", "None" for none.
 void appendMenuRow(std::string& out, const MenuRow& row)
 {
     out += '{';
-    appendField(out, "order", static_cast<long long>(row.order));
     appendField(out, "name", std::string_view(row.name));
     appendField(out, "kind", std::string_view(menuRowKindName(row.kind)));
     appendField(out, "text", std::string_view(row.text));
@@ -321,33 +346,35 @@ void appendMenuRow(std::string& out, const MenuRow& row)
     appendField(out, "group", std::string_view(row.group != nullptr ? row.group : ""));
     appendField(out, "spokenName", std::string_view(row.spoken.name));
     appendField(out, "spokenDescription", std::string_view(row.spoken.description));
-    appendField(out, "command", std::string_view(displayCommandName(row.command)));
+    appendField(out, "command", std::string_view(commandName(row.command)));
+    appendField(out, "fileCommand", std::string_view(fileCommandName(row.fileCommand)));
     out.back() = '}';
 }
 
-// A row of the menu "Fichier", in the fields of the rows of "Affichage": the menu's kind is
-// "menu", an item's "item".
-void appendFileMenuRow(std::string& out, const form::FileMenuRow& row)
+// A list of names by the numbers of their values: ["Polyline","Polygon",...].
+template <typename Values, typename NameOf>
+void appendNameList(std::string& out, std::string_view field, const Values& values, NameOf nameOf)
 {
-    out += '{';
-    appendField(out, "order", static_cast<long long>(row.order));
-    appendField(out, "name", std::string_view(row.name));
-    appendField(out, "kind", std::string_view(row.isMenu() ? "menu" : "item"));
-    appendField(out, "text", std::string_view(row.text));
-    const auto key = row.accessKeyIndex();
-    appendField(out, "accessKey", key ? static_cast<long long>(*key) : -1LL);
-    appendField(out, "parent", std::string_view(row.parent != nullptr ? row.parent : ""));
-    appendField(out, "spokenName", std::string_view(row.spoken.name));
-    appendField(out, "spokenDescription", std::string_view(row.spoken.description));
-    appendField(out, "command", std::string_view(fileCommandName(row.command)));
-    out.back() = '}';
+    appendString(out, field);
+    out += ":[";
+    for (std::size_t index = 0; index < values.size(); ++index) {
+        appendString(out, nameOf(values[index]));
+        out += ',';
+    }
+    out.back() = ']';
+    out += ',';
 }
+
+template <typename Values>
+constexpr bool numberedInOrder(const Values& values)
+{
+    for (std::size_t index = 0; index < values.size(); ++index)
+        if (static_cast<std::size_t>(values[index]) != index) return false;
+    return true;
+}
+static_assert(numberedInOrder(allDrawnKinds) && numberedInOrder(allDrawnRoles) && numberedInOrder(allLineStyles));
 
 }  // namespace
-
-// The drawing's back colour in the page, the system face grey that the style sheet gives it
-// (`--face`; the page's tests hold the two to each other).
-constexpr form::Rgb pageFace{240, 240, 240};
 
 std::string describeWindowAsJson()
 {
@@ -366,7 +393,6 @@ std::string describeWindowAsJson()
     appendField(out, "largeChange", static_cast<long long>(range.largeChange));
     out.back() = '}';
     out += ',';
-    appendColour(out, "disabledText", form::disabledText);
     appendNamedValues(out, "commands", allCommands, commandName);
     appendNamedValues(out, "messageStyles", allMessageStyles, messageStyleName);
     appendNames(out, "shapeAttributes", allShapeGeometries);
@@ -376,32 +402,13 @@ std::string describeWindowAsJson()
         appendField(out, browserKey(entry.key), std::string_view(scrollActionName(entry.action)));
     out.back() = '}';
     out += ',';
-    appendNamedValues(out, "displayCommands", allDisplayCommands, displayCommandName);
-    out += "\"pathColours\":{";
-    // The rule of every front-end: the body's green made to stand out from the back; the run
-    // before draws in the same colour, dashed.
-    const form::Rgb path = form::pathColour(*form::rgbOf(form::Colour::Green), pageFace);
-    appendColour(out, "current", path);
-    appendColour(out, "previous", path);
-    out.back() = '}';
-    out += ',';
-    out += "\"choiceKeys\":[";
-    appendString(out, form::trajectoryKey);
-    out += ',';
-    appendString(out, form::paceKey);
-    out += "],";
-    appendField(out, "menuStandsBefore", std::string_view(form::displayMenuStandsBefore));
-    out += "\"menuRows\":[";
-    for (const MenuRow& row : form::displayMenuRows()) {
-        appendMenuRow(out, row);
-        out += ',';
-    }
-    out.back() = ']';
-    out += ',';
+    appendNameList(out, "drawnKinds", allDrawnKinds, drawnKindName);
+    appendNameList(out, "drawnRoles", allDrawnRoles, drawnRoleName);
+    appendNameList(out, "lineStyles", allLineStyles, lineStyleName);
     appendNamedValues(out, "fileCommands", allFileCommands, fileCommandName);
-    out += "\"fileMenuRows\":[";
-    for (const form::FileMenuRow& row : form::fileMenuRows()) {
-        appendFileMenuRow(out, row);
+    out += "\"menuRows\":[";
+    for (const MenuRow& row : form::menuBarRows()) {
+        appendMenuRow(out, row);
         out += ',';
     }
     out.back() = ']';
@@ -420,6 +427,17 @@ std::string describeWindowAsJson()
     }
     out.back() = ']';
     out += '}';
+    return out;
+}
+
+std::string paletteAsJson(const form::Palette& palette)
+{
+    std::string out = "{";
+    for (std::size_t index = 0; index < form::colourCount; ++index) {
+        const auto role = static_cast<form::Colour>(index);
+        if (const auto rgb = palette.of(role)) appendColour(out, colourName(role), *rgb);
+    }
+    out.back() = '}';
     return out;
 }
 

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "form/colours.h"
+
 #include <string>
 
 namespace virenast::web {
@@ -12,5 +14,8 @@ namespace virenast::web {
 // name, kind, text, place, colour, tab index, spoken texts, flags, the command it raises and
 // the control of the logic it stands for (its list and index there).
 std::string describeWindowAsJson();
+
+// Every colour role's value in a palette, by the role's name: {"Desktop":"#009696",...}.
+std::string paletteAsJson(const form::Palette& palette);
 
 }  // namespace virenast::web

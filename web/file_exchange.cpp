@@ -3,14 +3,14 @@
 
 #include "file_exchange.h"
 
-#include <sstream>
+#include <string_view>
 
 namespace virenast::web {
 
-FileExchange::Outcome FileExchange::apply(const sim::ScenarioReading& reading)
+FileExchange::Outcome FileExchange::told(const form::ScenarioReading& reading)
 {
-    sim::applyScenario(reading.scenario, window_);
-    messages_ = reading.messages.empty() && !reading.refused ? std::string() : sim::scenarioMessagesText(reading);
+    input_ = std::string();
+    messages_ = reading.messages.empty() && !reading.refused ? std::string() : form::scenarioMessagesText(reading);
     if (reading.refused) return Outcome::Refused;
     return reading.messages.empty() ? Outcome::Taken : Outcome::PartlyTaken;
 }
@@ -21,29 +21,14 @@ char* FileExchange::inputBuffer(std::size_t size)
     return input_.data();
 }
 
-FileExchange::Outcome FileExchange::openLink()
-{
-    const Outcome outcome = apply(sim::readScenarioLink(input_));
-    input_ = std::string();
-    return outcome;
-}
+FileExchange::Outcome FileExchange::openLink() { return told(session_.openScenarioLink(input_)); }
 
-FileExchange::Outcome FileExchange::openFile()
-{
-    const Outcome outcome = apply(sim::readScenarioFile(input_));
-    input_ = std::string();
-    return outcome;
-}
-
-void FileExchange::writeScenarioLink() { output_ = sim::scenarioLink(sim::currentScenario(window_)); }
-
-void FileExchange::writeScenarioFile() { output_ = sim::scenarioFile(sim::currentScenario(window_)); }
+FileExchange::Outcome FileExchange::openFile() { return told(session_.openScenarioFile(input_)); }
 
 void FileExchange::writeMeasurements(std::int64_t everyNth)
 {
-    std::ostringstream csv;
-    sim::writeMeasurementsCsv(csv, measurements_.rows(), window_.numbers(), everyNth);
-    output_ = std::move(csv).str();
+    output_.clear();
+    session_.writeMeasurements([this](std::string_view piece) { output_ += piece; }, everyNth);
 }
 
 }  // namespace virenast::web

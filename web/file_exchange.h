@@ -3,28 +3,22 @@
 
 #pragma once
 
-#include "platform/window_platform.h"
-#include "sim/measurements.h"
-#include "sim/scenario.h"
+#include "form/session.h"
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace virenast::web {
 
-// What the menu "Fichier" takes into the page's window and out of it, as the page asks: a
-// scenario from the address or a file, the scenario typed now as a link or a file, and the last
-// run's measurements as CSV. The rules are the core's; this only holds the bytes that cross.
+// The bytes that the menu "Fichier" carries between the page and the session: a scenario from
+// the address or a file, the scenario typed now as a link or a file, and the last run's
+// measurements as CSV. The rules are the session's; this only holds the bytes that cross.
 class FileExchange {
 public:
     // How much of what was read went into the window.
     enum class Outcome : std::uint8_t { Taken = 0, PartlyTaken = 1, Refused = 2 };
 
-    explicit FileExchange(platform::WindowPlatform& window) : window_(window) {}
-
-    // The observer to add to the simulation, so that the last run's rows are kept.
-    sim::MeasurementLog& measurements() { return measurements_; }
+    explicit FileExchange(form::Session& session) : session_(session) {}
 
     // Room for the first `size` bytes of a link or a file, which the page writes there before
     // opening them with one of the two below. (A link too crosses as bytes: an address may be
@@ -37,17 +31,16 @@ public:
     const std::string& messages() const { return messages_; }
 
     // These write into `output()`, which holds the bytes until the next of them.
-    void writeScenarioLink();
-    void writeScenarioFile();
+    void writeScenarioLink() { output_ = session_.scenarioLinkPairs(); }
+    void writeScenarioFile() { output_ = session_.scenarioFileText(); }
     // Every `everyNth` step of the last run, with its start and its last step.
     void writeMeasurements(std::int64_t everyNth);
     const std::string& output() const { return output_; }
 
 private:
-    Outcome apply(const sim::ScenarioReading& reading);
+    Outcome told(const form::ScenarioReading& reading);
 
-    platform::WindowPlatform& window_;
-    sim::MeasurementLog measurements_;
+    form::Session& session_;
     std::string input_;
     std::string messages_;
     std::string output_;

@@ -3,16 +3,14 @@
 
 // The program as the page calls it: the page asks for the window's description, builds the
 // window from it, starts the program with the user's decimal separator, and forwards each click
-// of a button or of the menu item as the command of that control. The choices of the menu
-// "Affichage" come in apart from the commands, at once, even in the middle of a run: they change
-// only how the run is shown. So do those of "Fichier", which only read or write the boxes and
+// of a button or of "A propos" as the command of that control. A row of the menu bar that is a
+// choice comes in apart from the commands, at once, even in the middle of a run: it changes only
+// how the run is shown. So do the items of "Fichier", which only read or write the boxes and
 // hand the page the bytes to save.
 #include "description_json.h"
 #include "file_exchange.h"
-#include "form/display_choices.h"
 #include "form/form1_description.h"
-#include "form/window_commands.h"
-#include "sim/orbit_simulation.h"
+#include "form/session.h"
 #include "web_platform.h"
 
 #include <emscripten.h>
@@ -22,45 +20,63 @@
 #include <string>
 #include <string_view>
 
+// The browser's storage of the choices (page/page_platform.js): a key's value is copied into the
+// caller's buffer when it fits, and its whole length returned; -1 when it has none.
+EM_JS(int, page_read_choice, (const char* key, char* buffer, int capacity), {
+    const value = Module.page.readChoice(UTF8ToString(key));
+    if (value === null) return -1;
+    const length = lengthBytesUTF8(value);
+    if (length < capacity) stringToUTF8(value, buffer, capacity);
+    return length;
+});
+EM_JS(void, page_write_choice, (const char* key, const char* value), {
+    Module.page.writeChoice(UTF8ToString(key), UTF8ToString(value));
+});
+
 namespace {
+
+class BrowserChoiceStore final : public virenast::form::ChoiceStore {
+public:
+    std::optional<std::string> read(std::string_view key) override
+    {
+        const std::string name(key);
+        std::string value(64, '\0');
+        int length = page_read_choice(name.c_str(), value.data(), static_cast<int>(value.size()));
+        if (length >= static_cast<int>(value.size())) {
+            value.resize(static_cast<std::size_t>(length) + 1);
+            length = page_read_choice(name.c_str(), value.data(), static_cast<int>(value.size()));
+        }
+        if (length < 0) return std::nullopt;
+        value.resize(static_cast<std::size_t>(length));
+        return value;
+    }
+
+    void write(std::string_view key, std::string_view value) override
+    {
+        page_write_choice(std::string(key).c_str(), std::string(value).c_str());
+    }
+};
 
 struct Program {
     explicit Program(std::string decimalSeparator)
-        : window(std::move(decimalSeparator), [this](int command) { perform(command); }), simulation(window), files(window)
+        : window(std::move(decimalSeparator)), session(window, store), files(session)
     {
-        simulation.addObserver(window.bodyPath());
-        simulation.addObserver(window.pacer());
-        simulation.addObserver(files.measurements());
-    }
-
-    void perform(int command)
-    {
-        virenast::form::perform(static_cast<virenast::form::Command>(command), simulation, window);
-        window.handOverPath();
+        window.setSession(&session);
     }
 
     virenast::web::WebPlatform window;
-    virenast::sim::OrbitSimulation simulation;
+    BrowserChoiceStore store;
+    virenast::form::Session session;
     virenast::web::FileExchange files;
 };
 
 std::unique_ptr<Program> program;
 
-// The choices as the page keeps them in sight: which item is checked, and the stored values.
-std::string choicesAsJson(const virenast::form::DisplayChoices& choices)
+// A colour given as the number 0xRRGGBB.
+virenast::form::Rgb rgbOf(int colour)
 {
-    std::string out = "{\"checked\":{";
-    for (const virenast::form::MenuRow& row : virenast::form::displayMenuRows())
-        if (row.checkable()) out += '"' + std::string(row.name) + "\":" + (choices.checks(row) ? "true," : "false,");
-    out.back() = '}';
-    out += ",\"trajectoryShown\":";
-    out += choices.trajectoryShown ? "true" : "false";
-    out += ",\"stored\":{";
-    for (const auto& [key, value] : virenast::form::storedChoices(choices))
-        out += '"' + std::string(key) + "\":\"" + value + "\",";  // keys and values are plain names
-    out.back() = '}';
-    out += '}';
-    return out;
+    return {static_cast<std::uint8_t>(colour >> 16 & 0xFF), static_cast<std::uint8_t>(colour >> 8 & 0xFF),
+            static_cast<std::uint8_t>(colour & 0xFF)};
 }
 
 }  // namespace
@@ -73,51 +89,57 @@ EMSCRIPTEN_KEEPALIVE const char* virenast_describe()
     return description.c_str();
 }
 
+// Starts the program; the choices kept in the browser are read at once.
 EMSCRIPTEN_KEEPALIVE void virenast_start(const char* decimalSeparator)
 {
     program = std::make_unique<Program>(decimalSeparator);
+    program->window.handOverDrawing();  // what the choices show, from the start
 }
 
 // Runs the command's handler; a run yields inside it, and may then run further commands nested.
 EMSCRIPTEN_KEEPALIVE void virenast_perform(int command)
 {
-    if (program) program->perform(command);
+    if (program) program->window.perform(static_cast<virenast::form::Command>(command));
 }
 
-// The choices stored in the browser: each value, or null where the page has none or may not
-// read its storage.
-EMSCRIPTEN_KEEPALIVE void virenast_load_choices(const char* trajectory, const char* pace)
+// The row of the menu bar at that place chosen: a choice takes effect at once, a run's pace at
+// its next step, and the drawing shows it.
+EMSCRIPTEN_KEEPALIVE void virenast_choose(int row)
 {
-    if (!program) return;
-    program->window.setChoices(virenast::form::loadChoices([&](std::string_view key) -> std::optional<std::string> {
-        const char* value = key == virenast::form::trajectoryKey ? trajectory : key == virenast::form::paceKey ? pace : nullptr;
-        if (value == nullptr) return std::nullopt;
-        return std::string(value);
-    }));
+    const auto rows = virenast::form::menuBarRows();
+    if (!program || row < 0 || static_cast<std::size_t>(row) >= rows.size()) return;
+    program->session.choose(rows[static_cast<std::size_t>(row)]);
+    program->window.handOverDrawing();
 }
 
-// An item of "Affichage" chosen: it takes effect at once, a run's pace at its next step.
-EMSCRIPTEN_KEEPALIVE void virenast_display(int command)
+// Which rows of the menu bar are checked, as a string of '0' and '1' by their places.
+EMSCRIPTEN_KEEPALIVE const char* virenast_checked()
 {
-    if (program) program->window.choose(static_cast<virenast::form::DisplayCommand>(command));
+    static std::string checked;
+    checked.clear();
+    for (const virenast::form::MenuRow& row : virenast::form::menuBarRows())
+        checked += program && program->session.choices().checks(row) ? '1' : '0';
+    return checked.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* virenast_display_state()
+// The colour of every role in the scheme chosen, as JSON, on a page whose face and text have
+// these colours (0xRRGGBB). (A number, not a text: the page may ask in the middle of a run.)
+EMSCRIPTEN_KEEPALIVE const char* virenast_palette(int face, int text)
 {
-    static std::string state;
-    state = program ? choicesAsJson(program->window.choices()) : "{}";
-    return state.c_str();
+    static std::string palette;
+    palette = program ? virenast::web::paletteAsJson(program->session.palette({rgbOf(face), rgbOf(text)})) : "{}";
+    return palette.c_str();
 }
 
 // The page was hidden, or the program otherwise kept from its turns: a run does not make the
 // time up.
 EMSCRIPTEN_KEEPALIVE void virenast_restart_pace()
 {
-    if (program) program->window.pacer().restartFromNow();
+    if (program) program->session.restartPace();
 }
 
 // A scenario crosses as bytes, never more than this many: more than that is refused unread.
-EMSCRIPTEN_KEEPALIVE int virenast_scenario_read_limit() { return static_cast<int>(virenast::sim::scenarioInputCap + 1); }
+EMSCRIPTEN_KEEPALIVE int virenast_scenario_read_limit() { return static_cast<int>(virenast::form::scenarioInputCap + 1); }
 
 // Room for a link's or a file's bytes (at most the read limit), which the page fills before
 // opening them; null for more.
@@ -178,7 +200,7 @@ EMSCRIPTEN_KEEPALIVE int virenast_output_size()
 // Whether a run has been made whose measurements can be saved.
 EMSCRIPTEN_KEEPALIVE int virenast_has_measurements()
 {
-    return program && program->files.measurements().hasRows() ? 1 : 0;
+    return program && program->session.measurements().hasRows() ? 1 : 0;
 }
 
 }

@@ -8,7 +8,6 @@
 
 #include <emscripten.h>
 
-#include <chrono>
 #include <cstdlib>
 
 // What touches the document is done by the page's script, `Module.page` (page/page_platform.js).
@@ -48,10 +47,12 @@ EM_JS(int, page_scroll_value, (), { return Module.page.scrollValue(); });
 EM_JS(void, page_set_scroll_value, (int value), { Module.page.setScrollValue(value); });
 EM_JS(int, page_needs_turn, (), { return Module.page.needsTurn() ? 1 : 0; });
 EM_JS(int, page_next_command, (), { return Module.page.nextCommand(); });
-// The two paths as x, y pairs of twips: the run's own and the one before it.
-EM_JS(void, page_set_paths, (const float* current, int currentCount, const float* previous, int previousCount), {
-    Module.page.setPaths(HEAPF32.subarray(current >> 2, (current >> 2) + currentCount),
-                         HEAPF32.subarray(previous >> 2, (previous >> 2) + previousCount));
+// What changed in the drawing since the page last had it: for each shape, `drawnFields` integers
+// (see handOverDrawing), its points as x, y pairs of twips, its text as UTF-8.
+EM_JS(void, page_draw, (const int* header, int headerCount, const float* points, int pointCount, const char* texts), {
+    Module.page.draw(HEAP32.subarray(header >> 2, (header >> 2) + headerCount),
+                     HEAPF32.subarray(points >> 2, (points >> 2) + pointCount),
+                     (start, length) => UTF8ToString(texts + start, length));
 });
 // Suspends the run for about that many milliseconds, the browser painting and taking input.
 EM_ASYNC_JS(void, page_wait, (double milliseconds), { await Module.page.wait(milliseconds); });
@@ -70,8 +71,8 @@ int length(std::string_view text) { return static_cast<int>(text.size()); }
 
 }  // namespace
 
-WebPlatform::WebPlatform(std::string decimalSeparator, CommandHandler handleCommand)
-    : WindowPlatform(platform::NumberText(std::move(decimalSeparator))), handleCommand_(std::move(handleCommand))
+WebPlatform::WebPlatform(std::string decimalSeparator)
+    : WindowPlatform(platform::NumberText(std::move(decimalSeparator)))
 {
     // The circles and lines stand where the description puts them until the logic moves them.
     shapes_ = form::startGeometry().shapes;
@@ -130,65 +131,84 @@ void WebPlatform::setScrollValue(std::int16_t value) { page_set_scroll_value(val
 
 void WebPlatform::messageBox(std::string_view text, std::string_view title, platform::MessageStyle style)
 {
-    handOverPath();
+    handOverDrawing();
     page_message_box(text.data(), length(text), title.data(), length(title), static_cast<int>(style));
-    pacer_.restartFromNow();  // the time the box stood open is not made up
+    if (session_ != nullptr) session_->restartPace();  // the time the box stood open is not made up
 }
 
-void WebPlatform::choose(form::DisplayCommand command)
-{
-    choices_.apply(command);
-    pacer_.setPace(choices_.pace);
-}
+// How a shape is handed over: anew, points added at its end, or taken away.
+enum class Handing : std::int32_t { Anew = 0, Added = 1, Gone = 2 };
 
-void WebPlatform::setChoices(const form::DisplayChoices& choices)
+void WebPlatform::handOverDrawing()
 {
-    choices_ = choices;
-    pacer_.setPace(choices_.pace);
-}
-
-void WebPlatform::handOverPath()
-{
-    if (path_.revision() == pathHandedOver_) return;
-    pathHandedOver_ = path_.revision();
-    const auto current = path_.current();
-    const auto previous = path_.previous();
-    pathTwips_.clear();
-    for (const auto part : {current, previous})
-        for (const sim::TwipPoint point : part) {
-            pathTwips_.push_back(point.x);
-            pathTwips_.push_back(point.y);
+    if (session_ == nullptr) return;
+    drawingHeader_.clear();
+    drawingPoints_.clear();
+    drawingTexts_.clear();
+    const auto handOver = [this](std::uint32_t id, Handing handing, const sim::DrawnShape* shape, std::size_t from) {
+        // The id, the kind, the role, the line style, how it is handed over, where its numbers
+        // start among the points and how many they are, where its text starts and its length.
+        const auto start = static_cast<std::int32_t>(drawingPoints_.size());
+        const auto textStart = static_cast<std::int32_t>(drawingTexts_.size());
+        if (shape != nullptr) {
+            for (const sim::TwipPoint point : shape->points.subspan(from)) {
+                drawingPoints_.push_back(point.x);
+                drawingPoints_.push_back(point.y);
+            }
+            drawingTexts_ += shape->text;
         }
-    const int currentCount = static_cast<int>(current.size() * 2);
-    page_set_paths(pathTwips_.data(), currentCount, pathTwips_.data() + currentCount,
-                   static_cast<int>(previous.size() * 2));
+        drawingHeader_.insert(drawingHeader_.end(),
+                              {static_cast<std::int32_t>(id), shape ? static_cast<std::int32_t>(shape->kind) : 0,
+                               shape ? static_cast<std::int32_t>(shape->role) : 0,
+                               shape ? static_cast<std::int32_t>(shape->style) : 0, static_cast<std::int32_t>(handing),
+                               start, static_cast<std::int32_t>(drawingPoints_.size()) - start, textStart,
+                               static_cast<std::int32_t>(drawingTexts_.size()) - textStart});
+    };
+    std::map<std::uint32_t, HandedOver> now;
+    for (const sim::DrawnShape& shape : session_->drawnShapes()) {
+        now[shape.id] = {shape.revision, shape.rebuilt, shape.points.size()};
+        const auto before = handedOver_.find(shape.id);
+        if (before != handedOver_.end() && before->second.revision == shape.revision) continue;
+        // A path that only grew: the points it gained, the last one it had first, to join them.
+        const bool grew = before != handedOver_.end() && shape.kind == sim::DrawnKind::Polyline &&
+                          before->second.rebuilt == shape.rebuilt && before->second.points > 0 &&
+                          shape.points.size() >= before->second.points;
+        if (!grew) handOver(shape.id, Handing::Anew, &shape, 0);
+        else if (shape.points.size() > before->second.points) handOver(shape.id, Handing::Added, &shape, before->second.points - 1);
+    }
+    for (const auto& [id, handed] : handedOver_)
+        if (!now.contains(id)) handOver(id, Handing::Gone, nullptr, 0);
+    handedOver_ = std::move(now);
+    if (drawingHeader_.empty()) return;
+    page_draw(drawingHeader_.data(), static_cast<int>(drawingHeader_.size()), drawingPoints_.data(),
+              static_cast<int>(drawingPoints_.size()), drawingTexts_.c_str());
 }
 
 void WebPlatform::yield()
 {
     if (page_needs_turn()) {
-        handOverPath();
+        handOverDrawing();
         page_browser_turn();
     }
     runWaitingCommands();
     keepPace();
 }
 
-// A wait shorter than this is left to the next step: the run is timed from its click, so the
-// next wait makes up for it, and the browser's timers are not that fine anyway.
-constexpr std::chrono::milliseconds shortestWait{2};
-
 void WebPlatform::keepPace()
 {
-    for (;;) {
-        const auto due = pacer_.waitUntil();
-        if (!due) return;
-        const auto left = std::chrono::duration<double, std::milli>(*due - clock_.now());
-        if (left < shortestWait) return;
-        handOverPath();
-        page_wait(left.count());
+    if (session_ == nullptr) return;
+    while (const auto wait = session_->paceWait()) {
+        handOverDrawing();
+        page_wait(static_cast<double>(wait->count()));
         runWaitingCommands();  // a click during the wait, even a nested run, as at any turn
     }
+}
+
+void WebPlatform::perform(form::Command command)
+{
+    if (session_ == nullptr) return;
+    session_->perform(command);
+    handOverDrawing();
 }
 
 void WebPlatform::runWaitingCommands()
@@ -196,7 +216,7 @@ void WebPlatform::runWaitingCommands()
     for (;;) {
         const int command = page_next_command();
         if (command == static_cast<int>(form::Command::None)) return;  // the page's queue is empty
-        handleCommand_(command);
+        perform(static_cast<form::Command>(command));
     }
 }
 

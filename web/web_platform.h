@@ -3,14 +3,13 @@
 
 #pragma once
 
-#include "form/display_choices.h"
+#include "form/session.h"
 #include "platform/window_platform.h"
-#include "sim/body_path.h"
-#include "sim/run_pace.h"
+#include "sim/drawing.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,10 +22,7 @@ namespace virenast::web {
 // exactly the value last set.
 class WebPlatform final : public platform::WindowPlatform {
 public:
-    // Runs a click that waited while the logic was busy; the yield calls it.
-    using CommandHandler = std::function<void(int command)>;
-
-    WebPlatform(std::string decimalSeparator, CommandHandler handleCommand);
+    explicit WebPlatform(std::string decimalSeparator);
 
     std::string text(platform::TextBox box) override;
     void setText(platform::TextBox box, std::string_view text) override;
@@ -45,32 +41,34 @@ public:
     void yield() override;
     [[noreturn]] void end() override;
 
-    // The observers of the runs that this window keeps: the body's path it draws and the pace
-    // it holds a run to.
-    sim::BodyPath& bodyPath() { return path_; }
-    sim::RunPacer& pacer() { return pacer_; }
-    // What the user chose in "Affichage"; choosing sets the pace at once.
-    const form::DisplayChoices& choices() const { return choices_; }
-    void choose(form::DisplayCommand command);
-    void setChoices(const form::DisplayChoices& choices);
-    // Hands the body's path to the page when it changed since it was last handed, so that the
-    // page draws it with the texts at its next turn.
-    void handOverPath();
+    // The session whose pace a run keeps to, whose drawing the page shows, and which runs the
+    // clicks that waited while a run was busy.
+    void setSession(form::Session* session) { session_ = session; }
+    // A click on a button or on "A propos", run by the session; the page shows its end.
+    void perform(form::Command command);
+    // Hands the page what the session draws and what changed since the page last had it, so
+    // that the page draws it with the texts at its next turn: a path's new points, not the path.
+    void handOverDrawing();
 
 private:
     // Lets the browser have its turns until the pace lets the run take its next step.
     void keepPace();
     void runWaitingCommands();
 
-    sim::BodyPath path_;
-    sim::SteadyPaceClock clock_;
-    sim::RunPacer pacer_{clock_};
-    form::DisplayChoices choices_;
-    std::uint64_t pathHandedOver_ = ~std::uint64_t{0};
-    std::vector<float> pathTwips_;
+    // What the page was handed of a shape.
+    struct HandedOver {
+        std::uint64_t revision;
+        std::uint64_t rebuilt;
+        std::size_t points;
+    };
+
+    form::Session* session_ = nullptr;
+    std::map<std::uint32_t, HandedOver> handedOver_;  // by the shape's id
+    std::vector<std::int32_t> drawingHeader_;
+    std::vector<float> drawingPoints_;
+    std::string drawingTexts_;
     std::array<std::array<float, 4>, platform::shapeCount> shapes_{};
     std::array<std::array<float, 4>, platform::lineCount> lines_{};
-    CommandHandler handleCommand_;
     std::string readBuffer_;
 };
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "form/path_colours.h"
 #include "form/colours.h"
-#include "form/display_menu.h"
+#include "form/menu_bar.h"
 #include "form1_test_support.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QImage>
@@ -40,20 +40,21 @@ protected:
 TEST_F(Form1DisplayMenu, ItemsAreTheRowsNamedCheckableAndSpoken)
 {
     app::Form1 window{QLocale(QLocale::French)};
-    for (const form::MenuRow& row : form::displayMenuRows()) {
+    for (const form::MenuRow& row : form::menuBarRows()) {
         SCOPED_TRACE(row.name);
         QAction* action = item(window, row.name);
         ASSERT_NE(action, nullptr);
-        const QString text = QString::fromUtf8(row.text);
-        const auto key = row.accessKeyIndex();
-        ASSERT_TRUE(key.has_value());
-        EXPECT_EQ(action->text(),
-                  text.left(static_cast<qsizetype>(*key)) + '&' + text.mid(static_cast<qsizetype>(*key)));
         EXPECT_EQ(action->isCheckable(), row.checkable());
         EXPECT_EQ(action->isChecked(), row.checkedByDefault);
-        EXPECT_EQ(action->toolTip(), QString::fromUtf8(row.spoken.description));
+        if (*row.spoken.description != '\0') {
+            EXPECT_EQ(action->toolTip(), QString::fromUtf8(row.spoken.description));
+        }
         EXPECT_EQ(action->actionGroup() != nullptr, row.group != nullptr);
     }
+    // The access key is marked where the row puts it, after accented letters too; "A propos" has none.
+    for (const auto& [name, marked] : {std::pair{"trajectoire", "&Trajectoire"}, {"vitesse60", "1 an en 1 &minute"},
+                                       {"enregistrerMesures", "Enregistrer les &mesures…"}, {"apropos", "A propos"}})
+        EXPECT_EQ(item(window, name)->text(), QString::fromUtf8(marked));
     QMenu* menu = item(window, "affichage")->menu();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->actions().size(), 5);
@@ -177,8 +178,22 @@ TEST_F(Form1DisplayMenu, ThePathStandsOutFromTheDrawingByThreeToOne)
                          static_cast<std::uint8_t>(c.blue())};
     };
     EXPECT_GE(form::contrastRatio(rgb(path), rgb(back)), 3.0) << path.name().toStdString();
+    // The desktop turned dark while the program runs: the drawing follows, its path lightened.
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(32, 33, 36));
+    dark.setColor(QPalette::WindowText, QColor(232, 234, 237));
+    QApplication::setPalette(dark);
+    QCoreApplication::sendPostedEvents();  // the window is told of the change
+    const QColor darkPath = area->property("pathColour").value<QColor>();
+    EXPECT_EQ(area->palette().color(QPalette::Window), QColor(32, 33, 36));
+    EXPECT_EQ(area->palette().color(QPalette::WindowText), QColor(232, 234, 237));
+    EXPECT_GE(form::contrastRatio(rgb(darkPath), {32, 33, 36}), 3.0) << darkPath.name().toStdString();
+    QApplication::setPalette(light);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(area->property("pathColour").value<QColor>(), path);
     // In the body's colour family on any background, light or dark: green above the rest.
-    const form::Rgb body = *form::rgbOf(form::Colour::Green);
+    const form::Rgb body = *form::Palette(form::Scheme::Standard, {}).of(form::Colour::Green);
     for (const form::Rgb background : {form::Rgb{255, 255, 255}, form::Rgb{239, 239, 239}, form::Rgb{128, 128, 128},
                                        form::Rgb{0, 0, 0}, form::Rgb{40, 40, 60}, body}) {
         const form::Rgb colour = form::pathColour(body, background);

@@ -8,7 +8,7 @@
 #include "app/file_chooser.h"
 #include "form/file_menu.h"
 #include "form1_test_support.h"
-#include "sim/scenario.h"
+#include "form/scenario.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -110,9 +110,9 @@ TEST_F(Form1FileMenu, AScenarioSavedOrCopiedOpensAgainWithTheSameBoxes)
     // The link says the same as the file.
     QFile file(chosen.save);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const sim::ScenarioReading fromLink = sim::readScenarioLink(link.toStdString());
+    const form::ScenarioReading fromLink = form::readScenarioLink(link.toStdString());
     EXPECT_TRUE(fromLink.messages.empty());
-    EXPECT_EQ(fromLink.scenario, sim::readScenarioFile(file.readAll().toStdString()).scenario);
+    EXPECT_EQ(fromLink.scenario, form::readScenarioFile(file.readAll().toStdString()).scenario);
 }
 
 // The file the page saves for the sixth sheet (its test holds it to these bytes) opens on the

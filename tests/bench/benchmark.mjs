@@ -49,6 +49,13 @@ const PACES = [
   ]),
 ];
 const FINAL_TEXTS = ['tempscourant', 'xsc', 'ysc'];
+// A long run round the sun, the second sheet's circle for 30 years: its path grows all the way (to
+// 16 384 points, then thinned), and drawing it must not slow the run down as it grows.
+const LONG_RUN = {
+  G1: '13271244', x1: '1,9', y1: '1', G2: '0', x2: '3,6', y2: '1,9', xs: '1,9', ys: '0,1', vx: '31354', vy: '0',
+  Text1: options.smoke ? '0,05' : '30',
+};
+const LONG_ROUNDS = options.smoke ? 1 : 3;
 
 // Every run must end as asked, with the choices asked; a figure from any other run is no figure.
 function checked(run, { trajectoire, pace }, where) {
@@ -59,13 +66,14 @@ function checked(run, { trajectoire, pace }, where) {
 }
 
 // The desktop window: one process per run, with the choices written in its own settings file.
-function windowRun({ trajectoire, pace, years }) {
+function windowRun({ trajectoire, pace, years, typed }) {
   const home = mkdtempSync(join(tmpdir(), 'virenast-bench-'));
   try {
     mkdirSync(join(home, 'Virenast'));
     writeFileSync(join(home, 'Virenast', 'Virenast.conf'),
                   `[affichage]\ntrajectoire=${trajectoire}\nvitesse=${pace}\n`);
-    const output = execFileSync(options.window, years ? [years] : [], {
+    const boxes = typed ? Object.entries(typed).map(([box, text]) => `${box}=${text}`) : [];
+    const output = execFileSync(options.window, years ? [years] : boxes, {
       encoding: 'utf8',
       stdio: ['ignore', 'pipe', 'pipe'],  // Qt's remarks on stderr stay out of the table
       env: { ...process.env, XDG_CONFIG_HOME: home, QT_QPA_PLATFORM: 'xcb' },
@@ -85,8 +93,8 @@ async function pageRuns(browser, choices) {
   const runs = [];
   try {
     const { page } = opened;
-    for (const { trajectoire, pace, years } of choices) {
-      await typeInto(page, 'Text1', years ?? '10');  // the window's own length when none is given
+    for (const { trajectoire, pace, years, typed } of choices) {
+      for (const [box, text] of Object.entries(typed ?? { Text1: years ?? '10' })) await typeInto(page, box, text);
       const run = await page.evaluate(async (trajectoire, pace) => {
         const item = (name) => document.getElementById(name);
         if ((item('trajectoire').getAttribute('aria-checked') === 'true') !== trajectoire) item('trajectoire').click();
@@ -152,6 +160,7 @@ const percent = (n) => `${n >= 0 ? '+' : ''}${n.toFixed(2)} %`;
 const loadBefore = loadavg()[0];
 const session = await launch('chromium');
 const speed = { desktop: { true: [], false: [] }, page: { true: [], false: [] } };
+const long = { desktop: { true: [], false: [] }, page: { true: [], false: [] } };
 const firstInPage = [];  // the first run of a freshly opened page, which compiles the WebAssembly
 const paced = [];
 try {
@@ -163,6 +172,13 @@ try {
       const [first, second] = await pageRuns(session.browser, [choice, choice]);
       if (trajectoire) firstInPage.push(first);
       speed.page[trajectoire].push(second);
+    }
+  }
+  for (let round = 0; round < LONG_ROUNDS; ++round) {
+    for (const trajectoire of [true, false]) {
+      const choice = { trajectoire, pace: 'vitesseMax', typed: LONG_RUN };
+      long.desktop[trajectoire].push(windowRun(choice));
+      long.page[trajectoire].push((await pageRuns(session.browser, [choice, choice]))[1]);
     }
   }
   for (const pace of PACES) {
@@ -200,6 +216,15 @@ say(`  ${'in-memory core, native'.padEnd(38)}${thousands(native.stepsPerSecond).
 say(`  ${'in-memory core, Node (WebAssembly)'.padEnd(38)}${thousands(underNode.stepsPerSecond).padStart(12)}`);
 const ratio = stepsPerSecond(best(speed.desktop.true)) / stepsPerSecond(best(speed.page.true));
 say(`  desktop / page, path shown: ${ratio.toFixed(2)}${ratio < 1 ? '  (the desktop is the slower)' : ''}`);
+say();
+say(`Steps per second at "Vitesse maximale": the second sheet's circle for ${LONG_RUN.Text1} years ` +
+    `(${thousands(best(long.page.true).steps)} steps, 1 h step), best of ${LONG_ROUNDS}`);
+say(`${''.padEnd(40)}${'path shown'.padStart(12)}${'path hidden'.padStart(13)}${'shown/hidden'.padStart(14)}`);
+for (const [key, label] of [['desktop', 'desktop window (Xvfb, xcb)'], ['page', 'page (headless Chromium, file://)']]) {
+  const shown = stepsPerSecond(best(long[key].true));
+  const hidden = stepsPerSecond(best(long[key].false));
+  say(`  ${label.padEnd(38)}${thousands(shown).padStart(12)}${thousands(hidden).padStart(13)}${(shown / hidden).toFixed(3).padStart(14)}`);
+}
 for (const key of ['desktop', 'page']) {
   const runs = [...speed[key].true, ...speed[key].false];
   if (runs.some((run) => run.steps !== stepsOf)) throw new Error(`${key}: runs of ${runs.map((run) => run.steps)} steps`);

@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Times one run of the real window as a user makes it, for scripts/benchmark.sh: types the run's
-// length into "Nombre d'années de calcul" when one is given, clicks "Lancer le calcul", stops the
+// length into "Nombre d'années de calcul" when one is given (or each text into its box when they
+// are given as BOX=TEXT), clicks "Lancer le calcul", stops the
 // clock as the end box is shown and closes it. The path and the pace are the user's own choices
 // of "Affichage", read from the settings as the program reads them at its start (the benchmark
 // gives each run a settings folder of its own through XDG_CONFIG_HOME). Prints one JSON line:
 // what the menu shows checked, the box's text, the steps, the seconds, the turns of the event
 // loop that came more than 250 ms late, and the final texts.
 //
-//   xvfb-run -a -s "-screen 0 1280x1024x24" virenast_window_run_timer [years]
+//   xvfb-run -a -s "-screen 0 1280x1024x24" virenast_window_run_timer [years | BOX=TEXT...]
 #include "app/form1.h"
 #include "app/label_accessibility.h"
 
@@ -103,7 +104,12 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     virenast::app::installLabelAccessibility();  // as the program does at its start
     virenast::app::Form1 window{QLocale(QLocale::French)};
-    if (argc > 1) window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QString::fromLocal8Bit(argv[1]));
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString box = equals < 0 ? QStringLiteral("Text1") : argument.left(equals);
+        window.findChild<QLineEdit*>(box)->setText(argument.mid(equals + 1));
+    }
     window.show();
 
     QElapsedTimer clock;

@@ -9,7 +9,7 @@
 //    at most the message that the time step is missing.
 // Built with clang and libFuzzer it explores for real (scripts/fuzz.sh); built without, it is an
 // ordinary test that replays the committed corpus.
-#include "sim/scenario.h"
+#include "form/scenario.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -19,8 +19,8 @@
 
 namespace {
 
-using virenast::sim::Scenario;
-using virenast::sim::ScenarioReading;
+using virenast::form::Scenario;
+using virenast::form::ScenarioReading;
 
 [[noreturn]] void fail(const char* what, std::string_view input)
 {
@@ -47,11 +47,11 @@ void check(const ScenarioReading& reading, std::string_view input)
     if (hours && (*hours < 1 || *hours > 24)) fail("a time step out of range", input);
     for (const auto& text : reading.scenario.texts)
         if (text &&
-            (text->size() > 4 * virenast::sim::scenarioTextCap || text->find_first_of("\r\n") != std::string::npos))
+            (text->size() > 4 * virenast::form::scenarioTextCap || text->find_first_of("\r\n") != std::string::npos))
             fail("a text beyond the rules", input);
-    expectReadsBack(reading.scenario, virenast::sim::readScenarioFile(virenast::sim::scenarioFile(reading.scenario)),
+    expectReadsBack(reading.scenario, virenast::form::readScenarioFile(virenast::form::scenarioFile(reading.scenario)),
                     input);
-    expectReadsBack(reading.scenario, virenast::sim::readScenarioLink(virenast::sim::scenarioLink(reading.scenario)),
+    expectReadsBack(reading.scenario, virenast::form::readScenarioLink(virenast::form::scenarioLink(reading.scenario)),
                     input);
 }
 
@@ -60,7 +60,7 @@ void check(const ScenarioReading& reading, std::string_view input)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    check(virenast::sim::readScenarioFile(input), input);
-    check(virenast::sim::readScenarioLink(input), input);
+    check(virenast::form::readScenarioFile(input), input);
+    check(virenast::form::readScenarioLink(input), input);
     return 0;
 }

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <vector>
 
@@ -174,6 +175,73 @@ TEST(BodyPath, AVeryLongRunHoldsABoundedNumberOfPoints)
     }
     EXPECT_EQ(path.pathsHeld(), 2u);
     EXPECT_LE(path.pointsReserved(), 2 * BodyPath::maxPoints);
+}
+
+// What a front-end keeps of the drawing when it takes, at each turn, only what the shapes'
+// revisions say changed: the points added at a path's end, or the whole path otherwise.
+class DrawingReplica {
+public:
+    void turn(const BodyPath& path)
+    {
+        std::vector<sim::DrawnShape> shapes;
+        path.addShapes(shapes);
+        for (const sim::DrawnShape& shape : shapes) {
+            Kept& kept = kept_[shape.id];
+            if (kept.revision == shape.revision) continue;
+            if (kept.rebuilt != shape.rebuilt || kept.points.empty() || shape.points.size() < kept.points.size())
+                kept.points.clear();
+            kept.points.insert(kept.points.end(), shape.points.begin() + std::ssize(kept.points), shape.points.end());
+            kept.revision = shape.revision;
+            kept.rebuilt = shape.rebuilt;
+        }
+    }
+    std::vector<TwipPoint> shown(std::uint32_t id) { return kept_[id].points; }
+
+private:
+    struct Kept {
+        std::uint64_t revision = ~std::uint64_t{0}, rebuilt = 0;
+        std::vector<TwipPoint> points;
+    };
+    std::map<std::uint32_t, Kept> kept_;
+};
+
+// Turn after turn, through a thinning, a second run, a nested one and a clear, what a front-end
+// keeps from the changes alone is the very path, solid for the current run and dashed before it.
+TEST(BodyPath, ItsShapesTellAFrontEndWhatChangedSinceItsLastTurn)
+{
+    MemoryPlatform window;
+    const TypedText long_[] = {{"Text1", "14"}};  // round the sun 16 times: a thinning
+    typeScenario(window, teachingScenario("orbite-circulaire"), long_);
+    sim::OrbitSimulation simulation(window);
+    BodyPath path;
+    simulation.addObserver(path);
+    DrawingReplica replica;
+    long mismatches = 0;
+    const auto turn = [&] {
+        replica.turn(path);
+        mismatches += replica.shown(0) != points(path.current()) || replica.shown(1) != points(path.previous());
+    };
+    window.onYield = [&](long yieldNumber) {
+        if (yieldNumber % 7 == 0) turn();
+        if (yieldNumber == 3000) path.clear();  // "Réinitialiser le graphique" clicked in the run
+        if (yieldNumber != 6000) return;
+        window.type(TextBox::Text1, "0,05");
+        simulation.runCalculation();  // nested: its path becomes current, then previous again
+        window.type(TextBox::Text1, "14");
+    };
+    simulation.runCalculation();
+    turn();
+    simulation.runCalculation();
+    turn();
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GT(path.currentSpacing(), BodyPath::pixelTwips);  // it was thinned
+    std::vector<sim::DrawnShape> shapes;
+    path.addShapes(shapes);
+    ASSERT_EQ(shapes.size(), 2u);
+    EXPECT_EQ(shapes[0].role, sim::DrawnRole::CurrentPath);
+    EXPECT_EQ(shapes[0].style, sim::LineStyle::Solid);
+    EXPECT_EQ(shapes[1].role, sim::DrawnRole::PreviousPath);
+    EXPECT_EQ(shapes[1].style, sim::LineStyle::Dashed);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,9 +45,7 @@ Table parsed(const std::string& csv, char separator)
 
 std::string csvOf(const sim::MeasurementLog& log, const platform::NumberText& numbers, std::int64_t everyNth = 1)
 {
-    std::ostringstream out;
-    sim::writeMeasurementsCsv(out, log.rows(), numbers, everyNth);
-    return out.str();
+    return sim::measurementsCsv(log.rows(), numbers, everyNth);
 }
 
 struct Shown {

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <string>
 #include <vector>
 
@@ -111,6 +113,37 @@ TEST(RunRecords, EveryStepRecordsWhatTheWindowShows)
     EXPECT_EQ(recorder.ends[0].bodyDrawnAt->x, window.point(Line::Line1, LineEnd::X2));
     EXPECT_GT(recorder.ends[0].bodyDrawnAt->x, 15255 + 1000);
     EXPECT_EQ(window.point(Line::Line1, LineEnd::X2), static_cast<float>(4000 * recorder.steps.back().position.x));
+}
+
+// A step records the typed values it computed with, as it read them then, and the force
+// components it moved the body by: the velocity it reached is the one they give, to the last bit.
+TEST(RunRecords, AStepRecordsTheValuesItComputedWith)
+{
+    MemoryPlatform window;
+    loadWindowDefaults(window);
+    window.type(TextBox::Text1, "0,05");
+    sim::OrbitSimulation simulation(window);
+    RunRecorder recorder;
+    simulation.addObserver(recorder);
+    window.onYield = [&](long yieldNumber) {
+        if (yieldNumber == 100) window.type(TextBox::G2, "7000");  // typed during the run
+    };
+    simulation.runCalculation();
+    ASSERT_GT(recorder.steps.size(), 200u);
+    long mismatches = 0;
+    for (const sim::StepRecord& step : recorder.steps) {
+        const sim::Attractions& read = step.attractions;
+        const sim::ForceComponents& f = step.forces;
+        const double dt = step.timeStep;
+        mismatches += read.g1 != 3500 || read.g2 != (step.step <= 100 ? 3500 : 7000) || read.mass != 1000 ||
+                      step.velocity.u != step.velocityBefore.u + (f.f1x + f.f2x) / read.mass * dt ||
+                      step.velocity.v != step.velocityBefore.v + (f.f1y + f.f2y) / read.mass * dt ||
+                      std::fabs(std::hypot(f.f1x, f.f1y) / read.force1 - 1) > 1e-12 ||
+                      std::fabs(std::hypot(f.f2x, f.f2y) / read.force2 - 1) > 1e-12;
+    }
+    EXPECT_EQ(mismatches, 0);
+    ASSERT_TRUE(recorder.starts[0].attractions);
+    EXPECT_EQ(recorder.starts[0].attractions->mass, 1000);  // the reset's too
 }
 
 // Watching changes nothing: the same texts, singles, boxes and steps, on every way a run ends.

@@ -6,13 +6,14 @@
 // fills the boxes as typing would.
 #include "platform/memory_platform.h"
 #include "sim/orbit_simulation.h"
-#include "sim/scenario.h"
+#include "form/scenario.h"
 #include "sim/user_messages.h"
 #include "support/case_names.h"
 #include "support/default_window.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,8 +23,8 @@ namespace {
 
 using platform::MemoryPlatform;
 using platform::TextBox;
-using sim::Scenario;
-using sim::ScenarioReading;
+using form::Scenario;
+using form::ScenarioReading;
 
 enum class Way { File, Link };
 
@@ -105,7 +106,7 @@ TEST_P(HostileScenario, GivesItsMessageAndTakesTheRest)
 {
     const HostileCase& hostile = GetParam();
     const ScenarioReading reading =
-        hostile.way == Way::File ? sim::readScenarioFile(hostile.input) : sim::readScenarioLink(hostile.input);
+        hostile.way == Way::File ? form::readScenarioFile(hostile.input) : form::readScenarioLink(hostile.input);
     EXPECT_EQ(reading.messages, hostile.messages);
     EXPECT_EQ(reading.refused, hostile.refused);
     if (hostile.refused) {
@@ -127,7 +128,7 @@ TEST(Scenario, ManyFaultsGiveAShortListThatCountsTheRest)
 {
     std::string input;
     for (int i = 0; i < 100; ++i) input += "inconnu" + std::to_string(i) + "=1\n";
-    const ScenarioReading reading = sim::readScenarioFile(input + "pas=3\n");
+    const ScenarioReading reading = form::readScenarioFile(input + "pas=3\n");
     ASSERT_EQ(reading.messages.size(), 13u);
     EXPECT_EQ(reading.messages[12], "… et 88 autres éléments ignorés.");
     EXPECT_EQ(reading.scenario.timeStepHours, 3);
@@ -136,10 +137,10 @@ TEST(Scenario, ManyFaultsGiveAShortListThatCountsTheRest)
 TEST(Scenario, AHugeStreamIsNotReadBeyondTheCap)
 {
     std::istringstream tenMegabytes(std::string(10 * 1024 * 1024, '\x9c'));
-    const ScenarioReading reading = sim::readScenarioFile(tenMegabytes);
+    const ScenarioReading reading = form::readScenarioFile(tenMegabytes);
     EXPECT_TRUE(reading.refused);
     EXPECT_EQ(reading.messages.size(), 1u);
-    EXPECT_EQ(tenMegabytes.tellg(), static_cast<std::streamoff>(sim::scenarioInputCap + 1));
+    EXPECT_EQ(tenMegabytes.tellg(), static_cast<std::streamoff>(form::scenarioInputCap + 1));
 }
 
 Scenario oddScenario()
@@ -152,18 +153,18 @@ Scenario oddScenario()
     window.type(TextBox::Text4, "1000,5é");
     window.type(TextBox::vy, "");
     window.moveScrollBar(24);
-    return sim::currentScenario(window);
+    return form::currentScenario(window);
 }
 
 TEST(Scenario, AFileOrALinkReadsBackToTheSameBoxes)
 {
     const Scenario scenario = oddScenario();
-    const ScenarioReading fromFile = sim::readScenarioFile(sim::scenarioFile(scenario));
-    EXPECT_TRUE(fromFile.messages.empty()) << sim::scenarioMessagesText(fromFile);
+    const ScenarioReading fromFile = form::readScenarioFile(form::scenarioFile(scenario));
+    EXPECT_TRUE(fromFile.messages.empty()) << form::scenarioMessagesText(fromFile);
     EXPECT_EQ(fromFile.scenario, scenario);
-    const std::string link = sim::scenarioLink(scenario);
-    const ScenarioReading fromLink = sim::readScenarioLink("virenast.html#" + link);
-    EXPECT_TRUE(fromLink.messages.empty()) << sim::scenarioMessagesText(fromLink);
+    const std::string link = form::scenarioLink(scenario);
+    const ScenarioReading fromLink = form::readScenarioLink("virenast.html#" + link);
+    EXPECT_TRUE(fromLink.messages.empty()) << form::scenarioMessagesText(fromLink);
     EXPECT_EQ(fromLink.scenario, scenario);
     EXPECT_EQ(link.find_first_of(" #+?/\xC2"), std::string::npos) << link;
     EXPECT_NE(link.find("xs=1,3&ys=1,5"), std::string::npos) << "a comma stays as it is: " << link;
@@ -173,8 +174,8 @@ TEST(Scenario, ApplyingTypesTheTextsAndKeepsTheBoxesLeftOut)
 {
     MemoryPlatform window;
     loadWindowDefaults(window);
-    const ScenarioReading reading = sim::readScenarioLink("masse=abc&annees=2&pas=12");
-    sim::applyScenario(reading.scenario, window);
+    const ScenarioReading reading = form::readScenarioLink("masse=abc&annees=2&pas=12");
+    form::applyScenario(reading.scenario, window);
     EXPECT_EQ(window.shownText(TextBox::Text4), "abc");
     EXPECT_EQ(window.shownText(TextBox::Text1), "2");
     EXPECT_EQ(window.shownText(TextBox::G1), "3500");
@@ -191,16 +192,29 @@ TEST(Scenario, ARefusedInputChangesNothing)
 {
     MemoryPlatform window;
     loadWindowDefaults(window);
-    const Scenario before = sim::currentScenario(window);
+    const Scenario before = form::currentScenario(window);
     std::string randomBytes(10 * 1024 * 1024, '\0');
     unsigned state = 12345;
     for (char& byte : randomBytes) byte = static_cast<char>((state = state * 1103515245 + 12345) >> 16);
-    const ScenarioReading reading = sim::readScenarioFile(randomBytes);
+    const ScenarioReading reading = form::readScenarioFile(randomBytes);
     ASSERT_TRUE(reading.refused);
-    sim::applyScenario(reading.scenario, window);
-    EXPECT_EQ(sim::currentScenario(window), before);
-    EXPECT_EQ(sim::scenarioMessagesText(reading),
+    form::applyScenario(reading.scenario, window);
+    EXPECT_EQ(form::currentScenario(window), before);
+    EXPECT_EQ(form::scenarioMessagesText(reading),
               "Le scénario n'a pas été ouvert :\n- Le scénario dépasse 64 Kio : il n'est pas lu, rien n'a changé.");
+}
+
+// A scenario holds every box that can be typed into, and no other.
+TEST(Scenario, NamesTheTwelveInputBoxesOfTheWindow)
+{
+    std::vector<std::string> inputs;
+    for (const form::ControlDescription& control : form::form1Controls())
+        if (control.logicControl<TextBox>() && !control.disabled) inputs.push_back(control.name);
+    std::vector<std::string> scenario;
+    for (const form::ScenarioBox& box : form::scenarioBoxes()) scenario.push_back(box.name());
+    std::sort(inputs.begin(), inputs.end());
+    std::sort(scenario.begin(), scenario.end());
+    EXPECT_EQ(scenario, inputs);
 }
 
 }  // namespace

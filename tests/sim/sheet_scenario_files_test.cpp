@@ -6,7 +6,7 @@
 // own typed texts, and must open to exactly those values. When one differs, remake them all
 // with scripts/sheet-scenarios.sh.
 #include "platform/memory_platform.h"
-#include "sim/scenario.h"
+#include "form/scenario.h"
 #include "support/sheet_scenarios.h"
 #include "support/teaching_scenarios.h"
 #include "support/test_options.h"
@@ -53,7 +53,7 @@ std::vector<std::string> sheetLinesOfScenarios()
 // A window where a student has typed something else in every box and moved the bar.
 void scramble(platform::MemoryPlatform& window)
 {
-    for (const sim::ScenarioBox& box : sim::scenarioBoxes()) window.type(box.box, "7,5");
+    for (const form::ScenarioBox& box : form::scenarioBoxes()) window.type(box.box, "7,5");
     window.moveScrollBar(13);
 }
 
@@ -64,7 +64,7 @@ TEST(TeachingSheetScenarios, EveryFileAndLinkIsWhatTheProgramWritesForItsSheet)
                                 << "\" (give their path with --teaching-sheets=)";
     std::vector<std::string> expectedLines;
     for (const SheetScenarioFile& file : sheetScenarioFiles()) {
-        EXPECT_EQ(committedFile(file), sim::scenarioFile(sheetScenario(file)))
+        EXPECT_EQ(committedFile(file), form::scenarioFile(sheetScenario(file)))
             << "docs/scenarios/" << file.file << " is not what the program writes" << remake;
         expectedLines.push_back(sheetScenarioLine(file));
         EXPECT_EQ(std::count(lines.begin(), lines.end(), expectedLines.back()), 1)
@@ -85,16 +85,16 @@ TEST(TeachingSheetScenarios, EachFileAndLinkOpensToTheSheetsValuesWhateverTheWin
         const std::string line = sheetScenarioLine(file);
         const std::size_t link = line.find("virenast.html#");
         ASSERT_NE(link, std::string::npos) << line;
-        const sim::ScenarioReading readings[] = {sim::readScenarioFile(committedFile(file)),
-                                                 sim::readScenarioLink(line.substr(link, line.size() - 1 - link))};
-        for (const sim::ScenarioReading& reading : readings) {
+        const form::ScenarioReading readings[] = {form::readScenarioFile(committedFile(file)),
+                                                 form::readScenarioLink(line.substr(link, line.size() - 1 - link))};
+        for (const form::ScenarioReading& reading : readings) {
             EXPECT_FALSE(reading.refused) << file.file;
-            EXPECT_TRUE(reading.messages.empty()) << file.file << ": " << sim::scenarioMessagesText(reading);
+            EXPECT_TRUE(reading.messages.empty()) << file.file << ": " << form::scenarioMessagesText(reading);
             platform::MemoryPlatform opened;
             scramble(opened);
-            sim::applyScenario(reading.scenario, opened);
-            for (const sim::ScenarioBox& box : sim::scenarioBoxes())
-                EXPECT_EQ(opened.shownText(box.box), typed.shownText(box.box)) << file.file << " " << box.name;
+            form::applyScenario(reading.scenario, opened);
+            for (const form::ScenarioBox& box : form::scenarioBoxes())
+                EXPECT_EQ(opened.shownText(box.box), typed.shownText(box.box)) << file.file << " " << box.name();
             EXPECT_EQ(opened.scrollValue(), typed.scrollValue()) << file.file;
         }
     }

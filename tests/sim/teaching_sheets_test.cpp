@@ -4,7 +4,7 @@
 // Every figure and claim of the teacher's practical sheets (docs/fiches-tp.md), checked on the
 // in-memory window with the sheets' own typed texts. When the sheets and the program part, a
 // test here fails: mend the sheet, or the program.
-#include "form/display_menu.h"
+#include "form/display_choices.h"
 #include "form/form1_description.h"
 #include "platform/memory_platform.h"
 #include "platform/number_text.h"
@@ -279,7 +279,8 @@ TEST(TeachingSheets, DigitsGroupedByThreeGiveTheSameRuns)
     }
 }
 
-// Each picture is taken while its run still goes: a moment past the end would never come.
+// Each picture is taken while its run still goes, its last step at the latest: a moment past
+// the end would never come.
 TEST(TeachingSheets, EveryPictureMomentFallsWithinItsRun)
 {
     for (const TeachingScenario& scenario : teachingScenarios()) {

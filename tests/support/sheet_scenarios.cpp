@@ -25,11 +25,11 @@ const std::vector<SheetScenarioFile> files{
 
 std::span<const SheetScenarioFile> sheetScenarioFiles() { return files; }
 
-sim::Scenario sheetScenario(const SheetScenarioFile& file)
+form::Scenario sheetScenario(const SheetScenarioFile& file)
 {
     platform::MemoryPlatform window;
     typeScenario(window, teachingScenario(file.scenario), file.more);
-    return sim::currentScenario(window);
+    return form::currentScenario(window);
 }
 
 std::string sheetScenarioLine(const SheetScenarioFile& file)
@@ -37,7 +37,7 @@ std::string sheetScenarioLine(const SheetScenarioFile& file)
     std::string line = "- ";
     if (file.label) line.append(file.label).append(" : ");
     line.append("[`").append(file.file).append("`").append(scenarioFileReference).append(file.file).append(")");
-    line.append(" ou le lien `virenast.html#").append(sim::scenarioLink(sheetScenario(file))).append("`");
+    line.append(" ou le lien `virenast.html#").append(form::scenarioLink(sheetScenario(file))).append("`");
     return line;
 }
 

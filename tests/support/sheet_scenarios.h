@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "sim/scenario.h"
+#include "form/scenario.h"
 #include "teaching_scenarios.h"
 
 #include <span>
@@ -26,7 +26,7 @@ std::span<const SheetScenarioFile> sheetScenarioFiles();
 
 // The whole scenario, every box and the time step, as "Enregistrer le scénario…" writes it
 // once the sheet's values are typed: it opens to the same values whatever the window held.
-sim::Scenario sheetScenario(const SheetScenarioFile& file);
+form::Scenario sheetScenario(const SheetScenarioFile& file);
 
 // The line of the sheet that offers the file and its link:
 // "- [`fiche-2.virenast`](scenarios/fiche-2.virenast) ou le lien `virenast.html#G1=…`".

@@ -15,7 +15,7 @@
 #include "platform/memory_platform.h"
 #include "sim/measurements.h"
 #include "sim/orbit_simulation.h"
-#include "sim/scenario.h"
+#include "form/scenario.h"
 #include "support/sheet_scenarios.h"
 #include "support/teaching_scenarios.h"
 
@@ -59,7 +59,7 @@ int writeScenarios(const std::filesystem::path& docs)
     }
     bool ok = true;
     for (const SheetScenarioFile& file : testing::sheetScenarioFiles()) {
-        ok = writeFile(docs / "scenarios" / file.file, sim::scenarioFile(testing::sheetScenario(file))) && ok;
+        ok = writeFile(docs / "scenarios" / file.file, form::scenarioFile(testing::sheetScenario(file))) && ok;
         // The line that offers this very file, whatever its link said before.
         const std::string reference = std::string(testing::scenarioFileReference) + file.file + ")";
         bool placed = false;
@@ -104,7 +104,8 @@ int writeMeasurements(const std::filesystem::path& folder)
         }
         std::filesystem::create_directories(folder / speed);
         std::ofstream out(folder / speed / "mesures.csv", std::ios::binary);
-        sim::writeMeasurementsCsv(out, log.rows(), window.numbers());
+        sim::writeMeasurementsCsv([&out](std::string_view piece) { out.write(piece.data(), std::ssize(piece)); },
+                                  log.rows(), window.numbers());
         out.close();
         if (!out) return 1;
         std::printf("%s\n", speed);

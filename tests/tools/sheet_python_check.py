@@ -6,7 +6,10 @@ docs/fiches-tp.md) on CSV files the program saved, as a student would, and check
 print what the sheet quotes: the whole output for the sheet's own run (the ```text block after
 the Python), and one row of its Kepler table for each run.
 
-    sheet_python_check.py SHEET_FILES_TOOL SHEETS
+    sheet_python_check.py SHEETS SHEET_FILES_TOOL...
+
+The tool is a command: the program itself, or an emulator and the program (Wine for a Windows
+build, Node for a WebAssembly one), so that the same check runs on every build of the tool.
 """
 
 import os
@@ -45,7 +48,7 @@ def value_of(output, name):
 
 
 def main():
-    tool, sheets = sys.argv[1], sys.argv[2]
+    sheets, tool = sys.argv[1], sys.argv[2:]
     with open(sheets, encoding="utf-8") as file:
         lines = file.read().splitlines()
     python = fenced_blocks(lines, "python")
@@ -60,7 +63,7 @@ def main():
 
     failures = []
     with tempfile.TemporaryDirectory() as folder:
-        speeds = subprocess.run([tool, "measurements", folder], check=True, capture_output=True,
+        speeds = subprocess.run([*tool, "measurements", folder], check=True, capture_output=True,
                                 text=True).stdout.split()
         if not speeds:
             raise SystemExit("the tool made no run")

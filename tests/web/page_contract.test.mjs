@@ -7,14 +7,14 @@
 // style, a field of the description or of a control) must be one the description has, and the
 // page's own tables (an icon per message style, a handler per scroll action) must match it. The
 // rules that the page calls in the program (where a box goes, how a long number is fitted) are
-// run here against the desktop's cases, through the page's own packing of their numbers. And
-// the page's bundler, which turns the modules into one script, is held to what it promises.
+// run here against the desktop's cases, through the page's own packing of their numbers; and
+// the choices and the colours go through the exports the page calls.
 import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { describe, test } from 'node:test';
 import { pathToFileURL } from 'node:url';
-import { bundleModules, orderModules } from '../../web/tools/bundle_page.mjs';
+import { contrast } from './window_page.mjs';
 
 const pageDir = process.env.VIRENAST_PAGE_SOURCE;
 const pageModule = (file) => import(pathToFileURL(join(pageDir, file)).href);
@@ -49,9 +49,7 @@ const checks = [
   { what: 'message style', prefixes: ['messageStyles'], known: new Set(Object.keys(description.messageStyles)), mayBeUnused: true },
   { what: 'field of a control', prefixes: ['control'], known: controlFields },
   { what: 'field of the time step', prefixes: ['range', 'timeStep'], known: new Set(Object.keys(description.timeStep)) },
-  { what: 'field of a menu row', prefixes: ['row'],
-    known: new Set([...description.menuRows, ...description.fileMenuRows].flatMap((row) => Object.keys(row))) },
-  { what: 'display command', prefixes: ['displayCommands'], known: new Set(Object.keys(description.displayCommands)), mayBeUnused: true },
+  { what: 'field of a menu row', prefixes: ['row'], known: new Set(description.menuRows.flatMap((row) => Object.keys(row))) },
   { what: 'file command', prefixes: ['fileCommands'], known: new Set(Object.keys(description.fileCommands)), mayBeUnused: true },
 ];
 
@@ -90,7 +88,7 @@ describe('the page uses only the names that the program describes', () => {
     for (const [key, action] of Object.entries(description.scrollKeys)) assert.ok(SCROLL_ACTIONS[action], `${key}: ${action}`);
     const { FILE_ACTIONS } = await pageModule('file_menu.js');
     assert.deepEqual(Object.keys(FILE_ACTIONS).sort(),
-      description.fileMenuRows.filter((row) => row.kind === 'item').map((row) => row.command).sort());
+      description.menuRows.filter((row) => row.fileCommand !== 'None').map((row) => row.fileCommand).sort());
     // The words the page's own dialogs and downloads take from the program.
     assert.equal(description.fileTexts.everyNthStepBefore, 'Une ligne toutes les');
     assert.equal(description.fileTexts.measurementsFileName, 'mesures.csv');
@@ -110,74 +108,60 @@ describe('the page uses only the names that the program describes', () => {
   });
 });
 
-// The relative luminance and contrast ratio of two "#rrggbb" colours, as WCAG defines them.
-function luminance(hex) {
-  const [r, g, b] = [1, 3, 5].map((at) => {
-    const c = parseInt(hex.slice(at, at + 2), 16) / 255;
-    return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
-  });
-  return 0.2126 * r + 0.7152 * g + 0.0722 * b;
-}
-export function contrast(a, b) {
-  const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
-  return (light + 0.05) / (dark + 0.05);
-}
-
-describe('the menu "Affichage" and the path, as the description gives them', () => {
-  test('the menu stands before a menu of the menu bar, its items under it, each with a command', () => {
-    const menuBar = description.controls.filter((control) => control.kind === 'menuItem').map((control) => control.name);
-    assert.ok(menuBar.includes(description.menuStandsBefore), description.menuStandsBefore);
-    const [menu, ...items] = description.menuRows;
-    assert.deepEqual([menu.name, menu.kind, menu.text, menu.parent], ['affichage', 'menu', 'Affichage', '']);
-    assert.deepEqual(items.map((row) => [row.name, row.kind, row.parent, row.group]), [
-      ['trajectoire', 'checkable', 'affichage', ''],
-      ['vitesseMax', 'exclusive', 'affichage', 'vitesse'],
-      ['vitesse5', 'exclusive', 'affichage', 'vitesse'],
-      ['vitesse20', 'exclusive', 'affichage', 'vitesse'],
-      ['vitesse60', 'exclusive', 'affichage', 'vitesse'],
-    ]);
-    const controlNames = new Set(description.controls.map((control) => control.name));
-    for (const row of description.menuRows) {
-      assert.ok(!controlNames.has(row.name), `${row.name} is also a control's name`);
-      assert.ok(row.accessKey >= 0 && row.accessKey < row.text.length, `${row.name}: its access key`);
-      assert.ok(row.spokenName, `${row.name}: its spoken name`);
-      assert.ok(row.kind === 'menu' ? row.command === 'None' : description.displayCommands[row.command] > 0, row.name);
-    }
-    assert.equal(description.displayCommands.None, 0);
-  });
-
-  test("both paths stand out from the drawing's back by at least 3:1", () => {
-    const css = readFileSync(join(pageDir, 'virenast.css'), 'utf8');
-    const back = css.match(/--face:\s*(#[0-9a-f]{6})/i)[1];
-    for (const which of ['current', 'previous']) {
-      const ratio = contrast(description.pathColours[which], back);
-      assert.ok(ratio >= 3, `${which} path ${description.pathColours[which]} on ${back}: ${ratio.toFixed(2)}:1`);
-    }
-    assert.ok(contrast('#00c000', '#f0f0f0') < 3, 'the check tells the body\'s own green from a darker one');
-  });
-
-  test('the program takes the stored choices, garbage as the defaults, and gives back what to store', () => {
-    // The program started on a page that does nothing: only its choices are looked at.
-    program.page = new Proxy({}, { get: () => () => 0 });
+describe('the menu bar, its choices and the colours, as the program gives them', () => {
+  // The program started on a page that keeps its choices in `store` and draws nothing.
+  function startWith(store) {
+    program.page = {
+      readChoice: (key) => store[key] ?? null,
+      writeChoice: (key, value) => { store[key] = value; },
+      draw: () => {},
+    };
     program.ccall('virenast_start', null, ['string'], [',']);
-    const state = () => JSON.parse(program.UTF8ToString(program._virenast_display_state()));
-    const load = (...values) => program.ccall('virenast_load_choices', null, ['string', 'string'], values);
-    const [trajectoryKey, paceKey] = description.choiceKeys;
-    load(null, null);
-    assert.deepEqual(state(), {
-      checked: { trajectoire: true, vitesseMax: true, vitesse5: false, vitesse20: false, vitesse60: false },
-      trajectoryShown: true,
-      stored: { [trajectoryKey]: 'true', [paceKey]: 'vitesseMax' },
-    });
-    load('false', 'vitesse20');
-    assert.equal(state().trajectoryShown, false);
-    assert.equal(state().checked.vitesse20, true);
-    load('oui', 'vitesse7');
-    assert.deepEqual(state().stored, { [trajectoryKey]: 'true', [paceKey]: 'vitesseMax' }, 'garbage: the defaults');
-    program._virenast_display(description.displayCommands.ToggleTrajectory);
-    program._virenast_display(description.displayCommands.PaceYearInAMinute);
-    assert.deepEqual(state().stored, { [trajectoryKey]: 'false', [paceKey]: 'vitesse60' });
-    assert.deepEqual(Object.entries(state().checked).filter(([, on]) => on).map(([name]) => name), ['vitesse60']);
+  }
+  const checkedNames = () => {
+    const checked = program.UTF8ToString(program._virenast_checked());
+    return description.menuRows.filter((row, index) => checked[index] === '1').map((row) => row.name);
+  };
+  const choose = (name) => program._virenast_choose(description.menuRows.findIndex((row) => row.name === name));
+
+  test('each row is a menu, a choice, or an item that does one thing', () => {
+    const menus = new Set(description.menuRows.filter((row) => row.kind === 'menu').map((row) => row.name));
+    for (const row of description.menuRows) {
+      const actions = [row.command, row.fileCommand].filter((action) => action !== 'None');
+      assert.equal(actions.length, row.kind === 'item' ? 1 : 0, row.name);
+      if (row.command !== 'None') assert.ok(description.commands[row.command] > 0, row.name);
+      assert.ok(row.kind === 'menu' || !row.parent || menus.has(row.parent), `${row.name} in ${row.parent}`);
+      assert.ok(row.accessKey < row.text.length, `${row.name}: its access key`);
+    }
+    // "A propos", the window's own item, stands in the menu bar itself.
+    const about = description.menuRows.find((row) => row.command === 'ShowAbout');
+    assert.deepEqual([about.name, about.parent, about.text], ['apropos', '', 'A propos']);
+  });
+
+  test('the program takes the stored choices, garbage as the defaults, and stores what is chosen', () => {
+    startWith({});
+    assert.deepEqual(checkedNames(), ['trajectoire', 'vitesseMax']);
+    startWith({ 'affichage/trajectoire': 'false', 'affichage/vitesse': 'vitesse20' });
+    assert.deepEqual(checkedNames(), ['vitesse20']);
+    const store = { 'affichage/trajectoire': 'oui', 'affichage/vitesse': 'vitesse7' };
+    startWith(store);
+    assert.deepEqual(checkedNames(), ['trajectoire', 'vitesseMax'], 'garbage: the defaults');
+    choose('trajectoire');
+    choose('vitesse60');
+    assert.deepEqual(store, { 'affichage/trajectoire': 'false', 'affichage/vitesse': 'vitesse60' });
+    assert.deepEqual(checkedNames(), ['vitesse60']);
+  });
+
+  test("the path stands out from the drawing's back by 3:1 on a light page and on a dark one", () => {
+    startWith({});
+    for (const [face, text] of [['#f0f0f0', '#000000'], ['#202124', '#e8eaed']]) {
+      const number = (hex) => parseInt(hex.slice(1), 16);
+      const palette = JSON.parse(program.UTF8ToString(program._virenast_palette(number(face), number(text))));
+      assert.equal(palette.DrawingBack, face);
+      assert.equal(palette.Outline, text);
+      for (const role of ['CurrentPath', 'PreviousPath'])
+        assert.ok(contrast(palette[role], face) >= 3, `${role} ${palette[role]} on ${face}`);
+    }
   });
 });
 
@@ -204,37 +188,6 @@ describe("the program's layout rules, as the page calls them", () => {
   });
 });
 
-describe('the page bundler', () => {
-  const files = {
-    'start.js': "import { b } from './b.js';\nimport { a as first } from './a.js';\nfirst(b);\n",
-    'b.js': "import { a } from './a.js';\nexport const b = a;\n",
-    'a.js': 'export function a() { return 1; }\n',
-  };
-  const read = (sources) => (file) => {
-    if (!(file in sources)) throw new Error(`no ${file}`);
-    return sources[file];
-  };
-
-  test('puts each module after those it imports, each in its own scope', () => {
-    assert.deepEqual(orderModules('start.js', read(files)).map((module) => module.file), ['a.js', 'b.js', 'start.js']);
-    const script = bundleModules('start.js', read(files));
-    let called = null;
-    new Function('first', `${script}`)(() => {});  // it runs as one script
-    assert.match(script, /const \{ a: first \} = module_a_js;/);
-    assert.doesNotMatch(script, /^\s*(import|export)\b/m);
-    called = new Function(`${script.replace('first(b);', 'return first() + b();')}\nreturn module_start_js;`)();
-    assert.ok(called);
-  });
-
-  test('refuses what it does not know, rather than leave it out', () => {
-    assert.throws(() => bundleModules('start.js', read({ ...files, 'a.js': 'export default 1;\n' })), /export of a form/);
-    assert.throws(() => bundleModules('start.js', read({ ...files, 'b.js': "import * as a from './a.js';\n" })), /import of a form/);
-    assert.throws(() => bundleModules('start.js', read({ ...files, 'a.js': "import { b } from './b.js';\nexport function a() {}\n" })),
-      /import each other/);
-    assert.throws(() => bundleModules('start.js', read({ ...files, 'a.js': 'export function c() {}\n' })), /does not export/);
-  });
-});
-
 // The scenario and the measurements as the page hands them to the program and takes them back,
 // on a page held in memory that keeps the boxes' texts and the bar's value as the window does.
 describe('the scenario and the measurements, through the exports the page calls', () => {
@@ -254,6 +207,9 @@ describe('the scenario and the measurements, through the exports the page calls'
       setText: (box, text) => window.texts.set(box, text),
       scrollValue: () => window.bar,
       setScrollValue: (value) => { window.bar = value; },
+      readChoice: () => null,
+      writeChoice: () => {},
+      draw: () => {},
     };
     program.ccall('virenast_start', null, ['string'], [',']);
     for (const name of inputs) window.texts.set(boxIndex.get(name), `typed ${name}`);

@@ -3,9 +3,10 @@
 
 // The page as a site to host (VIRENAST_SITE, the site/ folder): every file the page names is
 // there, and its web app manifest names the program and icons that exist at the sizes it says,
-// as a browser needs to offer the page as an app.
+// as a browser needs to offer the page as an app. And the one-file page (VIRENAST_PAGE) stays
+// small enough to mail to a class.
 import assert from 'node:assert/strict';
-import { existsSync, readFileSync } from 'node:fs';
+import { existsSync, readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
 
@@ -40,4 +41,9 @@ test('the manifest makes the page an app with the rocket at every size it names'
     return Number(icon.sizes.split('x')[0]);
   });
   assert.ok(sizes.includes(192) && sizes.includes(512), `icons of ${sizes.join(', ')} pixels`);
+});
+
+test('the one-file page takes at most 300 000 bytes', () => {
+  const { size } = statSync(process.env.VIRENAST_PAGE);
+  assert.ok(size <= 300000, `${size} bytes`);
 });

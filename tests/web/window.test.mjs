@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { launch } from './browsers.mjs';
 import {
-  browserName, closeBox, memoryRun, nextBox, openPage, shownTexts, shownTwips, typeInto, years,
+  browserName, closeBox, contrast, hexOf, memoryRun, nextBox, openPage, shownTexts, shownTwips, typeInto, years,
 } from './window_page.mjs';
 
 const drawn = ['corps', 'corps1', 'corps2', 'Line1', 'Line2'];
@@ -344,12 +344,14 @@ describe(`the display choices in ${browserName}`, () => {
       [item.id, item.getAttribute('role'), item.getAttribute('aria-checked'), item.textContent]),
     open: !document.getElementById('affichage-menu').hidden,
     focus: document.activeElement.id,
-    pathShown: document.querySelector('.trajectories').getAttribute('visibility'),
+    pathShown: document.querySelector('#frame1 [data-role="CurrentPath"]') ? 'visible' : 'hidden',
   }));
 
-  // The points of a drawn path, as [x, y] pairs of twips.
-  const pathPoints = (page, which) => page.$eval(`#frame1 path.${which}`, (path) =>
-    [...path.getAttribute('d').matchAll(/[ML]([-\d.e]+) ([-\d.e]+)/g)].map((match) => [Number(match[1]), Number(match[2])]));
+  // The points of a drawn path, as [x, y] pairs of twips: its pieces in order, each piece after
+  // the first starting where the one before it ended.
+  const pathPoints = (page, role) => page.$$eval(`#frame1 [data-role="${role}"] path`, (pieces) =>
+    pieces.flatMap((piece, index) => [...piece.getAttribute('d').matchAll(/[ML]([-\d.e]+) ([-\d.e]+)/g)]
+      .slice(index ? 1 : 0).map((match) => [Number(match[1]), Number(match[2])])));
 
   test('"Affichage" stands between "Fichier" and "A propos" with its items checked by default, and the keys walk it', () =>
     withChoices(async (page) => {
@@ -396,21 +398,25 @@ describe(`the display choices in ${browserName}`, () => {
     withChoices(async (page) => {
       await typeInto(page, ...tinyRun);
       assert.deepEqual(await runToTheEnd(page), ['Information']);
-      const first = await pathPoints(page, 'current');
+      const first = await pathPoints(page, 'CurrentPath');
       assert.ok(first.length > 10, `${first.length} points`);
       const [x, y, width, height] = (await shownTwips(page, ['corps'])).corps;
       const [lastX, lastY] = first[first.length - 1];
       assert.ok(Math.abs(lastX - (x + width / 2)) <= 1 && Math.abs(lastY - (y + height / 2)) <= 1,
         `the path ends at the body: ${lastX} ${lastY} against ${x + width / 2} ${y + height / 2}`);
-      assert.deepEqual(await pathPoints(page, 'previous'), []);
+      assert.deepEqual(await pathPoints(page, 'PreviousPath'), []);
       await runToTheEnd(page);
-      assert.deepEqual(await pathPoints(page, 'previous'), first, 'the first run, now the previous one');
-      assert.equal(await page.$eval('#frame1 path.previous', (path) => path.hasAttribute('stroke-dasharray')), true);
-      // Under the circles and lines.
-      assert.equal(await page.$eval('#frame1', (frame) => frame.firstElementChild.classList.contains('trajectories')), true);
+      assert.deepEqual(await pathPoints(page, 'PreviousPath'), first, 'the first run, now the previous one');
+      assert.equal(await page.$eval('#frame1 [data-role="PreviousPath"]', (path) => path.hasAttribute('stroke-dasharray')), true);
+      // Under the circles and lines, and standing out from the drawing's back by 3:1.
+      assert.equal(await page.$eval('#frame1', (frame) => frame.firstElementChild.classList.contains('drawing')), true);
+      const [stroke, back] = await page.$eval('#frame1', (frame) => [
+        getComputedStyle(frame.querySelector('[data-role="CurrentPath"] path')).stroke,
+        getComputedStyle(frame).backgroundColor]);
+      assert.ok(contrast(hexOf(stroke), hexOf(back)) >= 3, `the path ${stroke} on ${back}`);
       await page.click('#Command1');
-      assert.deepEqual(await pathPoints(page, 'previous'), []);
-      assert.ok((await pathPoints(page, 'current')).length <= 1, 'a reset clears the paths');
+      assert.deepEqual(await pathPoints(page, 'PreviousPath'), []);
+      assert.ok((await pathPoints(page, 'CurrentPath')).length <= 1, 'a reset clears the paths');
     }));
 
   test('a run at 1 year in 5 seconds takes its time and ends as at the maximal pace', () =>

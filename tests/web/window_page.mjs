@@ -92,3 +92,21 @@ export async function closeBox(page, how = 'click') {
 }
 
 export function years(text) { return Number(text.replace(',', '.')); }
+
+// A colour as the browser computes it ("rgb(0, 128, 0)") written "#008000".
+export function hexOf(computed) {
+  return `#${computed.match(/\d+/g).slice(0, 3).map((channel) => Number(channel).toString(16).padStart(2, '0')).join('')}`;
+}
+
+// The contrast ratio of two "#rrggbb" colours, as WCAG defines it.
+export function contrast(a, b) {
+  const luminance = (hex) => {
+    const [r, g, bl] = [1, 3, 5].map((at) => {
+      const c = parseInt(hex.slice(at, at + 2), 16) / 255;
+      return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+    });
+    return 0.2126 * r + 0.7152 * g + 0.0722 * bl;
+  };
+  const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (light + 0.05) / (dark + 0.05);
+}

@@ -4,6 +4,7 @@
 // Builds the main window in the page from the program's description of it: one element per
 // control, whose id is the control's name, placed in CSS pixels from its twips. Returns the
 // elements that the program reads and writes, by the lists and indexes of its own controls.
+import { Drawing } from './drawing.js';
 import { numberDisplay, showNumber } from './number_display.js';
 import { TimeStepScrollBar, stepInWords } from './scroll_bar.js';
 import { widenTouchTargets } from './touch_reach.js';
@@ -62,7 +63,7 @@ function createTextBox(control, tips) {
   const holder = document.createElement('div');
   holder.className = 'current-box';
   input.classList.add('textBox');
-  if (control.colour) input.style.setProperty('--back', control.colour);
+  if (control.colour) input.dataset.colour = control.colour;
   holder.append(input, numberDisplay());
   holder.lastChild.setAttribute('aria-hidden', 'true');  // the box's value says it
   showNumber(holder.lastChild, control.text);
@@ -81,29 +82,6 @@ function createDrawingArea(control, description) {
   return svg;
 }
 
-// The body's path, under the circles and lines: the run before, dashed, then the run's own.
-// Their colours are the program's; a run hands their points over as it goes (page_platform.js).
-function createPaths(drawingArea, colours) {
-  const group = document.createElementNS(SVG, 'g');
-  group.classList.add('trajectories');
-  const paths = {};
-  for (const which of ['previous', 'current']) {
-    const path = document.createElementNS(SVG, 'path');
-    path.classList.add(which);
-    path.setAttribute('fill', 'none');
-    path.setAttribute('stroke', colours[which]);
-    path.setAttribute('stroke-width', '1.5');
-    path.setAttribute('stroke-linejoin', 'round');
-    path.setAttribute('vector-effect', 'non-scaling-stroke');
-    path.setAttribute('d', '');
-    group.append(path);
-    paths[which] = path;
-  }
-  paths.previous.setAttribute('stroke-dasharray', '4 3');
-  drawingArea.prepend(group);
-  return { group, ...paths };
-}
-
 // A circle inscribed in its box: the box is the x, y, width and height of an inner <svg>.
 function createCircle(control) {
   const box = document.createElementNS(SVG, 'svg');
@@ -115,7 +93,7 @@ function createCircle(control) {
   circle.setAttribute('cx', '1');
   circle.setAttribute('cy', '1');
   circle.setAttribute('r', '1');
-  circle.setAttribute('fill', control.colour ?? 'black');
+  circle.dataset.colour = control.colour;
   circle.setAttribute('vector-effect', 'non-scaling-stroke');
   box.append(circle);
   return box;
@@ -142,7 +120,23 @@ function wrapFocus(stops) {
   });
 }
 
-// `raise` takes the number of the command that a button or the menu item stands for.
+// Every colour the window draws, by its role, from the program's palette: the controls' backs,
+// the circles, the drawing's back and outlines, the program's shapes. Again whenever the scheme
+// changes.
+export function applyColours(form, palette) {
+  const root = form.root;
+  root.style.setProperty('--disabled-text', palette.DisabledText);
+  root.style.setProperty('--drawing-back', palette.DrawingBack);
+  root.style.setProperty('--outline', palette.Outline);
+  for (const element of root.querySelectorAll('[data-colour]')) {
+    if (element.localName === 'circle') element.setAttribute('fill', palette[element.dataset.colour]);
+    else element.style.setProperty('--back', palette[element.dataset.colour]);
+  }
+  form.drawing.setColours(palette);
+}
+
+// `raise` takes the number of the command that a button stands for; the menu bar is built apart
+// (menus.js), "A propos" with it.
 export function buildWindow(description, root, raise) {
   const client = root.querySelector('.client');
   const menuBar = root.querySelector('.menu-bar');
@@ -150,7 +144,6 @@ export function buildWindow(description, root, raise) {
   root.id = description.name;
   client.style.width = pixels(description.clientWidth, description);
   client.style.height = pixels(description.clientHeight, description);
-  root.style.setProperty('--disabled-text', description.disabledText);
 
   const logic = { textBoxes: [], labels: [], shapes: [], lines: [] };
   const tips = new ValueTips();
@@ -181,14 +174,7 @@ export function buildWindow(description, root, raise) {
         break;
       case 'circle': element = createCircle(control); break;
       case 'line': element = createLine(control); break;
-      case 'menuItem':
-        element = document.createElement('button');
-        element.type = 'button';
-        element.setAttribute('role', 'menuitem');
-        element.tabIndex = -1;  // reached with Alt or F10, as a menu bar is
-        element.textContent = control.text;
-        element.addEventListener('click', () => raise(description.commands[control.command]));
-        break;
+      case 'menuItem': continue;  // a row of the menu bar
     }
     const named = element.matches('.current-box') ? element.querySelector('input') : element;
     named.id = control.name;
@@ -199,15 +185,11 @@ export function buildWindow(description, root, raise) {
       drawingArea.append(element);
       continue;
     }
-    if (control.kind === 'menuItem') {
-      menuBar.append(element);
-      continue;
-    }
     element.classList.add('control');
     if (!element.matches('.current-box')) element.classList.add(control.kind);
     if (control.centred) element.classList.add('centred');
     if (control.wordWrap) element.classList.add('wrapped');
-    if (control.colour) element.style.setProperty('--back', control.colour);
+    if (control.colour) element.dataset.colour = control.colour;
     if (control.kind !== 'frame') place(element, control, description);
     if (control.takesFocus) tabStops.push({ tabIndex: control.tabIndex, element: named });
     if (control.takesFocus || control.currentValue) touchTargets.push(element);
@@ -224,9 +206,9 @@ export function buildWindow(description, root, raise) {
     else target.dispatchEvent(new PointerEvent('pointerdown', event));  // a value: its tip
     return true;
   });
-  const paths = createPaths(drawingArea, description.pathColours);
+  const drawing = new Drawing(drawingArea, description);
   tabStops.sort((a, b) => a.tabIndex - b.tabIndex);
   tabStops.forEach((stop, position) => { stop.element.tabIndex = position + 1; });
   wrapFocus(tabStops.map((stop) => stop.element));
-  return { logic, drawingArea, paths, scrollBar, tips, firstTabStop: tabStops[0].element, menuBar };
+  return { root, logic, drawingArea, drawing, scrollBar, tips, firstTabStop: tabStops[0].element, menuBar };
 }

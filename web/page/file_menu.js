@@ -45,7 +45,7 @@ export class FileMenu {
     this.platform = platform;
     this.caption = description.caption;
     this.styles = description.messageStyles;
-    this.rows = new Map(description.fileMenuRows.map((row) => [row.command, row]));
+    this.rows = new Map(description.menuRows.map((row) => [row.fileCommand, row]));
     this.texts = description.fileTexts;
     this.picker = document.createElement('input');
     this.picker.type = 'file';
@@ -58,7 +58,7 @@ export class FileMenu {
     document.body.append(this.picker);
   }
 
-  choose(row) { return FILE_ACTIONS[row.command](this); }
+  choose(row) { return FILE_ACTIONS[row.fileCommand](this); }
 
   // The browser's file dialog; the file chosen comes as the input's change.
   pickFile() {
@@ -67,7 +67,7 @@ export class FileMenu {
   }
 
   // Only the measurements wait for a run.
-  enabled(row) { return row.command !== 'SaveMeasurements' || this.module._virenast_has_measurements() !== 0; }
+  enabled(row) { return row.fileCommand !== 'SaveMeasurements' || this.module._virenast_has_measurements() !== 0; }
 
   // Puts a scenario's first bytes, no more than the program reads, where it reads them: more is
   // refused for its size without being copied whole.

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The menus of the menu bar ("Fichier", "Affichage"), each built from the program's rows of it:
-// the menu's button, and under it its items, each the element whose id is the row's name: a
-// plain item, or a checkbox or a radio of a group for a screen reader, with its checked state
-// in aria-checked. An item acts on a click even while its menu is closed (a script, a test or
+// The menu bar built from the program's rows of it, in their order: each menu's button and under
+// it its items, and the items that stand in the menu bar itself ("A propos"), each the element
+// whose id is the row's name: a plain item, or a checkbox or a radio of a group for a screen
+// reader, with its checked state in aria-checked. An item acts on a click even while its menu is closed (a script, a test or
 // an assistive tool may click it); one that cannot act now is marked aria-disabled and does
 // nothing. The menu bar is reached with Alt or F10 and walked with the arrows, a letter choosing
 // the item whose access key it is, as in a desktop window. The menu bar raises "leave" when the
@@ -47,15 +47,14 @@ function menuItem(row) {
   return item;
 }
 
-// Each menu: its `rows`, the element of the menu bar it stands `before` (null: at the end),
-// `choose(row)` for an item chosen, and `enabled(row)`, whether an item can act now (always,
-// when it is not given).
-export function buildMenus(menuBar, menus) {
+// The `rows` of the menu bar; `choose(row)` for an item chosen, and `enabled(row)`, whether an
+// item can act now.
+export function buildMenus(menuBar, rows, { choose, enabled }) {
   const popups = [];
   const items = new Map();  // name → its element
   const keys = new Map();   // element → its access key, in lower case
   const enabledOf = new Map();  // element → whether it can act now
-  let containerOf = null;   // the element the rows of the current menu go into
+  const containers = new Map();  // menu name → (group → the element its rows go into)
 
   const close = () => {
     for (const { button, popup } of popups) {
@@ -64,7 +63,7 @@ export function buildMenus(menuBar, menus) {
     }
   };
   const refreshEnabled = () => {
-    for (const [element, enabled] of enabledOf) element.setAttribute('aria-disabled', String(!enabled()));
+    for (const [element, row] of enabledOf) element.setAttribute('aria-disabled', String(!enabled(row)));
   };
   const open = ({ button, popup }) => {
     close();
@@ -74,8 +73,7 @@ export function buildMenus(menuBar, menus) {
     popup.querySelector('[role^="menuitem"]')?.focus();
   };
 
-  const allRows = menus.flatMap(({ rows, ...menu }) => rows.map((row) => ({ row, ...menu })));
-  for (const { row, before, choose, enabled } of allRows) {
+  for (const row of rows) {
     let element;
     if (row.kind === 'menu') {
       element = menuButton(row);
@@ -89,27 +87,30 @@ export function buildMenus(menuBar, menus) {
       const holder = document.createElement('div');
       holder.className = 'menu';
       holder.append(element, popup);
-      menuBar.insertBefore(holder, before);
+      menuBar.append(holder);
       const menu = { button: element, popup };
       popups.push(menu);
       element.addEventListener('click', () => (popup.hidden ? open(menu) : close()));
-      containerOf = new Map([['', popup]]);
+      containers.set(row.name, new Map([['', popup]]));
     } else {
       element = menuItem(row);
-      const group = row.group ?? '';
-      let container = containerOf.get(group);
-      if (!container) {  // a group of exclusive items, apart from what stands above it
-        container = document.createElement('div');
-        container.setAttribute('role', 'group');
-        container.className = 'menu-group';
-        containerOf.get('').append(container);
-        containerOf.set(group, container);
+      if (row.parent) {
+        const containerOf = containers.get(row.parent);
+        let container = containerOf.get(row.group);
+        if (!container) {  // a group of exclusive items, apart from what stands above it
+          container = document.createElement('div');
+          container.setAttribute('role', 'group');
+          container.className = 'menu-group';
+          containerOf.get('').append(container);
+          containerOf.set(row.group, container);
+        }
+        container.append(element);
+        if (row.kind === 'item') enabledOf.set(element, row);
+      } else {
+        menuBar.append(element);  // an item of the menu bar itself
       }
-      container.append(element);
-      const canAct = enabled ? () => enabled(row) : () => true;
-      if (enabled) enabledOf.set(element, canAct);
       element.addEventListener('click', () => {
-        if (!canAct()) return;
+        if (enabledOf.has(element) && !enabled(row)) return;
         close();
         // Chosen from the menu bar: the focus goes back to the window, as on the desktop.
         if (menuBar.contains(document.activeElement)) menuBar.dispatchEvent(new CustomEvent('leave'));
@@ -118,7 +119,7 @@ export function buildMenus(menuBar, menus) {
     }
     element.id = row.name;
     labelWithAccessKey(element, row.text, row.accessKey);
-    element.setAttribute('aria-label', row.spokenName);
+    if (row.spokenName) element.setAttribute('aria-label', row.spokenName);
     if (row.spokenDescription) element.setAttribute('aria-description', row.spokenDescription);
     items.set(row.name, element);
     keys.set(element, accessKeyOf(row));
@@ -167,9 +168,12 @@ export function buildMenus(menuBar, menus) {
       if (menu) open(menu);
       return Boolean(menu);
     },
-    // Shows the program's choices: which items are checked.
+    // Shows the program's choices: which items are checked, by their rows' places ("0110...").
     showChecked(checked) {
-      for (const [name, state] of Object.entries(checked)) items.get(name)?.setAttribute('aria-checked', String(state));
+      rows.forEach((row, index) => {
+        if (row.kind === 'checkable' || row.kind === 'exclusive')
+          items.get(row.name).setAttribute('aria-checked', String(checked[index] === '1'));
+      });
     },
     // Marks again which items can act now, as the program's state changed.
     refreshEnabled,

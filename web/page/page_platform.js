@@ -20,17 +20,8 @@ import { showNumber } from './number_display.js';
 
 // About a frame of work between two turns of the browser, to paint and to take input.
 const TURN_EVERY_MS = 15;
-// The longest a paced run sleeps before it looks again at its pace.
-const LONGEST_WAIT_MS = 50;
 // A frame of a 60 Hz screen.
 const FRAME_MS = 1000 / 60;
-
-// An SVG path through the points: "M x y L x y ...".
-function pathData(twips) {
-  const parts = [];
-  for (let i = 0; i + 1 < twips.length; i += 2) parts.push(`${i ? 'L' : 'M'}${twips[i]} ${twips[i + 1]}`);
-  return parts.join('');
-}
 
 export class PagePlatform {
   constructor(form, module, description) {
@@ -69,21 +60,28 @@ export class PagePlatform {
 
   needsTurn() { return performance.now() - this.lastTurn >= TURN_EVERY_MS; }
 
-  // The body's paths, as x, y pairs of twips.
-  setPaths(current, previous) {
-    this.setAttribute(this.form.paths.current, 'd', pathData(current));
-    this.setAttribute(this.form.paths.previous, 'd', pathData(previous));
+  // What changed in the program's drawing (drawing.js), put into the document at once: the
+  // program hands it over just before a turn, a wait or a box.
+  draw(header, points, text) { this.form.drawing.apply(header, points, text); }
+
+  // The choices of the menu bar kept by the browser. A page opened from disk may be refused its
+  // storage: it then starts with the program's defaults and keeps nothing.
+  readChoice(key) {
+    try { return localStorage.getItem(key); } catch { return null; }
+  }
+
+  writeChoice(key, value) {
+    try { localStorage.setItem(key, value); } catch { /* nothing kept */ }
   }
 
   // A paced run waits here for its next step: the browser paints what the run wrote and takes
   // input meanwhile. The step comes at the first frame painted once it is due, so the body
   // moves with the screen's frames; a step due a little early is no fault, since the program
-  // times each step from the run's click. The program asks again after a while, so that a pace
-  // changed during a long wait takes effect at once. A hidden page paints no frames: a timer
-  // keeps its run going, two frames after the step was due.
-  wait(milliseconds) {
+  // times each step from the run's click (and asks again after a long wait, so that a pace
+  // changed meanwhile takes effect at once). A hidden page paints no frames: a timer keeps its
+  // run going, two frames after the step was due.
+  wait(wait) {
     this.show();
-    const wait = Math.min(milliseconds, LONGEST_WAIT_MS);
     const due = performance.now() + wait;
     return new Promise((resolve) => {
       let waiting = true;

@@ -4,7 +4,7 @@
 // Starts the program in the page: builds the window from the program's description, starts
 // the program with the decimal separator of the browser's language, and forwards the clicks.
 // The program's module (VirenastModule) is a classic script that the page loads before this one.
-import { buildWindow } from './build_window.js';
+import { applyColours, buildWindow } from './build_window.js';
 import { FileMenu } from './file_menu.js';
 import { buildMenus } from './menus.js';
 import { PagePlatform } from './page_platform.js';
@@ -46,23 +46,24 @@ function fitToScreen(frame) {
   fit();
 }
 
-// The choices of "Affichage" kept by the browser. A page opened from disk may be refused its
-// storage: it then starts with the program's defaults and keeps nothing.
-const storage = {
-  read(key) {
-    try { return localStorage.getItem(key); } catch { return null; }
-  },
-  write(key, value) {
-    try { localStorage.setItem(key, value); } catch { /* nothing kept */ }
-  },
-};
+// The page's own face and text colours (as 0xRRGGBB), as its style sheet gives them: the
+// program's standard scheme draws on them, as the desktop's draws on its style's.
+function pageLook() {
+  const style = getComputedStyle(document.documentElement);
+  return ['--face', '--text'].map((name) => {
+    const probe = document.createElement('span');
+    probe.style.color = style.getPropertyValue(name);
+    document.body.append(probe);
+    const [red, green, blue] = getComputedStyle(probe).color.match(/\d+/g).map(Number);
+    probe.remove();
+    return (red << 16) | (green << 8) | blue;
+  });
+}
 
-// The program's choices shown: the items checked, the path shown or hidden, and kept.
-function showChoices(module, menu, paths, { keep }) {
-  const state = JSON.parse(module.UTF8ToString(module._virenast_display_state()));
-  menu.showChecked(state.checked);
-  paths.group.setAttribute('visibility', state.trajectoryShown ? 'visible' : 'hidden');
-  if (keep) for (const [key, value] of Object.entries(state.stored)) storage.write(key, value);
+// The program's choices shown: the items checked, and the colours of the scheme chosen.
+function showChoices(module, menu, form) {
+  menu.showChecked(module.UTF8ToString(module._virenast_checked()));
+  applyColours(form, JSON.parse(module.UTF8ToString(module._virenast_palette(...pageLook()))));
 }
 
 async function startVirenast() {
@@ -80,20 +81,21 @@ async function startVirenast() {
   platform = new PagePlatform(form, module, description);
   module.page = platform;  // what the program's window platform calls
   module.ccall('virenast_start', null, ['string'], [decimalSeparator()]);
-  module.ccall('virenast_load_choices', null, ['string', 'string'], description.choiceKeys.map(storage.read));
   const files = new FileMenu(module, platform, description);
-  // "Fichier" first in the menu bar, "Affichage" where the program puts it.
-  const menu = buildMenus(form.menuBar, [
-    { rows: description.fileMenuRows, before: form.menuBar.firstElementChild,
-      choose: (row) => files.choose(row), enabled: (row) => files.enabled(row) },
-    { rows: description.menuRows, before: form.menuBar.querySelector(`#${description.menuStandsBefore}`),
-      choose: (row) => {
-        module._virenast_display(description.displayCommands[row.command]);
-        showChoices(module, menu, form.paths, { keep: true });
-      } },
-  ]);
+  // Every row of the menu bar, in its order: a button's command, a file command, or a choice.
+  const menu = buildMenus(form.menuBar, description.menuRows, {
+    choose: (row) => {
+      if (row.command !== 'None') platform.raise(description.commands[row.command]);
+      else if (row.fileCommand !== 'None') files.choose(row);
+      else {
+        module._virenast_choose(description.menuRows.indexOf(row));
+        showChoices(module, menu, form);
+      }
+    },
+    enabled: (row) => files.enabled(row),
+  });
   platform.shown = () => menu.refreshEnabled();
-  showChoices(module, menu, form.paths, { keep: false });
+  showChoices(module, menu, form);
   // A scenario in the address fills the boxes and the scroll bar, and nothing else; so does one
   // given later in the address of the open page.
   const fromAddress = location.hash.length > 1 ? files.readLink(location.hash) : null;

@@ -8,21 +8,29 @@
 //                       the icons, so that it can be installed as an app; the page's modules
 //                       are there as the same one script as in virenast.html.
 //
+// The page's ES modules are bundled from start.js into one module script, and every script and
+// the style sheet are minified, by esbuild (pinned in package-lock.json); the page's licence
+// stays in the comments at the top of its HTML.
+//
 //   node assemble.mjs MODULE.js PAGE_DIR ICON.xpm OUT
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { bundlePage } from './bundle_page.mjs';
+import { build, transform } from 'esbuild';
 import { pngOf, readXpm } from './rocket_png.mjs';
 
 const [moduleFile, pageDir, iconFile, out] = process.argv.slice(2);
 const read = (file) => readFileSync(file, 'utf8');
 
-// The page's ES modules, from start.js along their imports, as one module script (see
-// bundle_page.mjs); the program's own script is a classic one, run before it.
+// Modern browsers only: the page already needs WebAssembly, <dialog> and ES modules.
+const target = ['chrome100', 'firefox100', 'safari15'];
 const template = read(join(pageDir, 'virenast.html'));
-const style = read(join(pageDir, 'virenast.css'));
-const program = read(moduleFile);
-const page = bundlePage(pageDir, 'start.js');
+const style = (await transform(read(join(pageDir, 'virenast.css')), { loader: 'css', minify: true, target })).code;
+// The program's own script is a classic one that defines VirenastModule, run before the page's.
+const program = (await transform(read(moduleFile), { minify: true, target })).code;
+const page = (await build({
+  entryPoints: [join(pageDir, 'start.js')], bundle: true, format: 'esm', minify: true, target, write: false,
+  legalComments: 'none',
+})).outputFiles[0].text;
 const rocket = readXpm(read(iconFile));
 const png = (size) => pngOf(rocket, size);
 const iconUrl = `data:image/png;base64,${png(32).toString('base64')}`;

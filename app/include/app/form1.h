@@ -3,29 +3,28 @@
 
 #pragma once
 
-#include "form/display_choices.h"
+#include "form/form1_description.h"
+#include "form/menu_bar.h"
 
 #include <QLocale>
 #include <QMainWindow>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
-namespace virenast::sim {
-class BodyPath;
-class MeasurementLog;
-class OrbitSimulation;
-class RunPacer;
-class SteadyPaceClock;
-}  // namespace virenast::sim
+namespace virenast::form {
+class Session;
+}
 
 namespace virenast::app {
 
-class DisplayMenuBar;
 class DrawingArea;
 class FileChooser;
 class FileCommands;
-class FileMenuBar;
+class MenuBar;
 class QtWindowPlatform;
+class SettingsChoiceStore;
 
 // The main window: builds every control from the window description, and forwards its clicks
 // to the window commands. It shows and forwards; the computing lives in the simulation.
@@ -49,24 +48,23 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // A choice of the menu `affichage`: shown at once, kept for the next start.
-    void choose(form::DisplayCommand command);
+    // A click on a button or on "A propos".
+    void perform(form::Command command);
+    // A row of the menu bar chosen: its command, or a choice shown at once and kept.
+    void choose(const form::MenuRow& row);
     void showChoices();
+    void applyColours();
     // Enables what the menu `fichier` can do now: the measurements once a run has some.
     void refreshFileMenu();
 
     std::unique_ptr<QtWindowPlatform> platform_;
-    // The simulation's observers outlive it: it is declared after them.
-    std::unique_ptr<sim::BodyPath> bodyPath_;
-    std::unique_ptr<sim::SteadyPaceClock> clock_;
-    std::unique_ptr<sim::RunPacer> pacer_;
-    std::unique_ptr<sim::MeasurementLog> measurements_;
-    std::unique_ptr<sim::OrbitSimulation> simulation_;
-    form::DisplayChoices choices_;
-    DisplayMenuBar* displayMenu_ = nullptr;
+    std::unique_ptr<SettingsChoiceStore> choiceStore_;
+    std::unique_ptr<form::Session> session_;
     std::unique_ptr<FileCommands> fileCommands_;
-    FileMenuBar* fileMenu_ = nullptr;
+    MenuBar* menuBar_ = nullptr;
     DrawingArea* drawingArea_ = nullptr;
+    // The widgets whose back colour is a role of the scheme.
+    std::vector<std::pair<QWidget*, form::Colour>> coloured_;
 };
 
 }  // namespace virenast::app

@@ -4,10 +4,16 @@
 #pragma once
 
 #include "form/form1_description.h"
+#include "sim/drawing.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
+// The one place where each colour role of the window gets its value, in each colour scheme, for
+// every front-end. A front-end asks for the palette of the scheme in use, giving the colours its
+// own platform gives a window (its face and its text), applies it, and asks again when the scheme
+// or its platform's colours change.
 namespace virenast::form {
 
 struct Rgb {
@@ -15,26 +21,44 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-// The one place where each colour role of the window gets its value, for every front-end. Every
-// text stands out from its background by at least 4.5:1 (the WCAG AA contrast ratio); the ratios
-// of black text are given for each back colour. No value for "Default": the front-end's own
-// colour for that kind of control holds.
-constexpr std::optional<Rgb> rgbOf(Colour colour)
-{
-    switch (colour) {
-    case Colour::Desktop: return Rgb{0, 150, 150};         // system colour 1: a light teal (5.8:1)
-    case Colour::ActiveTitleBar: return Rgb{0, 0, 128};    // system colour 2: active title bar, navy
-    case Colour::AppWorkspace: return Rgb{128, 128, 128};  // system colour 12: application workspace, grey (5.3:1)
-    case Colour::Red: return Rgb{255, 0, 0};               // (5.3:1)
-    case Colour::Green: return Rgb{0, 192, 0};             // (8.5:1)
-    case Colour::DarkRed: return Rgb{192, 0, 0};
-    case Colour::Default: break;
-    }
-    return std::nullopt;
-}
+enum class Scheme : std::uint8_t {
+    Standard,  // the window as it always looked: the platform's face behind the drawing
+};
 
-// The text of a disabled box (the current position): a dark grey, still unlike the black of
-// the boxes that can be typed into, at 5.6:1 on the green back colour.
-inline constexpr Rgb disabledText{45, 45, 45};
+// The colours the front-end's platform gives a window: the desktop's style, the page's sheet.
+struct PlatformLook {
+    Rgb face;
+    Rgb text;
+};
+
+// The relative luminance of a colour and the contrast ratio of two, as WCAG defines them.
+double relativeLuminance(Rgb colour);
+double contrastRatio(Rgb a, Rgb b);
+
+// The contrast a drawn path keeps against the drawing's background, as graphics need (WCAG 1.4.11).
+inline constexpr double pathContrast = 3.0;
+
+// The colour of the body's path: the body's own colour, darkened (on a light background) or
+// lightened (on a dark one) just enough to stand out from the background by `pathContrast`.
+Rgb pathColour(Rgb body, Rgb background);
+
+// Every role's colour in one scheme. Every text stands out from its background by at least 4.5:1
+// (the WCAG AA contrast ratio), and every drawn line by 3:1.
+class Palette {
+public:
+    Palette(Scheme scheme, PlatformLook look);
+
+    Scheme scheme() const { return scheme_; }
+    // No value for "Default": the front-end's own colour for that kind of control holds.
+    std::optional<Rgb> of(Colour role) const;
+    Rgb of(sim::DrawnRole role) const;
+
+private:
+    Scheme scheme_;
+    std::array<Rgb, colourCount> colours_{};
+};
+
+// The role that colours what a drawn shape stands for.
+Colour colourOf(sim::DrawnRole role);
 
 }  // namespace virenast::form

@@ -3,46 +3,62 @@
 
 #pragma once
 
-#include "form/display_menu.h"
+#include "form/menu_bar.h"
 #include "sim/run_pace.h"
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-// What the user chose in "Affichage", remembered from one start of the program to the next
-// (QSettings on the desktop, localStorage in the page) as two key/value strings. Whatever is
-// stored, a missing, unknown or damaged value gives that choice's default: the path shown, the
-// maximal pace.
+// What the user chose in the menu bar's checkable items, remembered from one start of the program
+// to the next (QSettings on the desktop, localStorage in the page) as key/value strings. The
+// choices are the rows': a checkable item is a choice of its own, kept under "menu/item" as "true"
+// or "false"; a group of exclusive items is one choice, kept under "menu/group" as the name of
+// the item checked. A new checkable row is a new choice, kept, loaded and handed to the page with
+// no more code. Whatever is stored, a missing, unknown or damaged value gives that choice's
+// default.
 namespace virenast::form {
 
-struct DisplayChoices {
-    bool trajectoryShown = true;
-    sim::Pace pace = sim::Pace::Maximal;
-
-    // What choosing an item of the menu makes of the choices.
-    void apply(DisplayCommand command);
-    // Whether the menu shows that item checked.
-    bool checks(const MenuRow& row) const;
-
-    friend bool operator==(const DisplayChoices&, const DisplayChoices&) = default;
-};
+// The choices that the program itself acts on.
+inline constexpr const char* trajectoryItemName = "trajectoire";  // the body's path shown
+inline constexpr const char* paceGroupName = "vitesse";           // the pace of a run
 
 struct StoredChoice {
-    const char* key;
+    std::string key;
     std::string value;
 };
 
-inline constexpr const char* trajectoryKey = "affichage/trajectoire";
-inline constexpr const char* paceKey = "affichage/vitesse";
+class DisplayChoices {
+public:
+    // Every row's default.
+    DisplayChoices();
 
-// The choices as they are stored: the path as "true" or "false", the pace as its item's name.
-std::array<StoredChoice, 2> storedChoices(const DisplayChoices& choices);
+    // What choosing a checkable item makes of the choices: it turns over on its own, or becomes
+    // its group's one checked item. Any other row changes nothing.
+    void choose(const MenuRow& row);
+    // Whether the menu shows that row checked.
+    bool checks(const MenuRow& row) const;
+    // Whether the checkable item of that name is checked.
+    bool checked(std::string_view item) const;
+    // The name of the item checked in that group.
+    std::string_view selected(std::string_view group) const;
 
-// The choices from what is stored: `stored` gives a key's value, or nothing when the key is
-// missing or the store cannot be read.
-DisplayChoices loadChoices(const std::function<std::optional<std::string>(std::string_view key)>& stored);
+    // The choices as they are stored, a key for each.
+    std::vector<StoredChoice> stored() const;
+    // The choices from what is stored: `read` gives a key's value, or nothing when the key is
+    // missing or the store cannot be read.
+    static DisplayChoices load(const std::function<std::optional<std::string>(std::string_view key)>& read);
+
+    friend bool operator==(const DisplayChoices&, const DisplayChoices&) = default;
+
+private:
+    std::vector<bool> checked_;  // by the row's place in menuBarRows()
+};
+
+// The pace the choices hold, and the item of each pace.
+sim::Pace paceOf(const DisplayChoices& choices);
+const MenuRow& menuRowOf(sim::Pace pace);
 
 }  // namespace virenast::form

@@ -3,20 +3,13 @@
 
 #pragma once
 
-#include "form/form1_description.h"
-
 #include <cstdint>
-#include <optional>
-#include <span>
-#include <string_view>
 
-// The menu "Fichier", first in the menu bar: what a class takes in and out of the window (a
-// scenario as a file or a link, a run's measurements). Described as data like "Affichage": the
-// menu, then its items in the order they are shown, each with its access key and the texts a
-// screen reader speaks.
+// What the menu "Fichier" takes in and out of the window (a scenario as a file or a link, a run's
+// measurements): its commands, which each front-end performs with its own file dialogs, and the
+// texts of those dialogs. Its items are rows of the menu bar (form/menu_bar.h).
 namespace virenast::form {
 
-// What choosing an item does; each front-end performs it with its own file dialogs.
 enum class FileCommand : std::uint8_t {
     None,
     OpenScenario,
@@ -24,26 +17,6 @@ enum class FileCommand : std::uint8_t {
     CopyLink,
     SaveMeasurements,
 };
-
-struct FileMenuRow {
-    int order;           // place in the menu, from 1 for the menu itself
-    const char* name;    // QAction's object name, the page element's id
-    const char* text;    // shown exactly so, without the access key's mark
-    char accessKey;      // a character of `text`, the first of which is underlined
-    const char* parent;  // the menu it is in; nullptr for the menu itself
-    SpokenText spoken;
-    FileCommand command = FileCommand::None;
-
-    bool isMenu() const { return parent == nullptr; }
-    // Where `accessKey` stands in `text` (the first place, either case, in bytes).
-    std::optional<std::size_t> accessKeyIndex() const;
-};
-
-inline constexpr const char* fileMenuName = "fichier";
-
-std::span<const FileMenuRow> fileMenuRows();
-const FileMenuRow* findFileMenuRow(std::string_view name);
-const FileMenuRow& fileMenuRowOf(FileCommand command);
 
 // The dialog's filter for scenario files, and the name the page's address carries them after.
 inline constexpr const char* scenarioFileFilter = "Scénario Virenast (*.virenast)";

@@ -5,6 +5,7 @@
 
 #include "platform/controls.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -22,16 +23,24 @@ inline constexpr int twipsPerPixel = 15;
 
 enum class ControlKind : std::uint8_t { Label, TextBox, Button, ScrollBar, Frame, Circle, Line, MenuItem };
 
-// Colours by their role; form/colours.h gives each one its concrete value.
+// Colours by their role; form/colours.h gives each one its value in each scheme.
 enum class Colour : std::uint8_t {
     Default,         // the platform's colour for that kind of control
+    // The controls' back colours and the circles' fills.
     Desktop,         // system colour 1
     ActiveTitleBar,  // system colour 2
     AppWorkspace,    // system colour 12
     Red,
     Green,
     DarkRed,
+    // What else the window draws.
+    DisabledText,  // the text of a box that only the run writes (the current position)
+    DrawingBack,   // the drawing area's background
+    Outline,       // the lines, and the circles' outlines
+    CurrentPath,   // the path of the run drawn last
+    PreviousPath,  // the path of the run before it
 };
+inline constexpr std::size_t colourCount = static_cast<std::size_t>(Colour::PreviousPath) + 1;
 
 // A control's box: its top-left corner in its container, and its size.
 struct Box {
@@ -116,6 +125,8 @@ const ControlDescription& controlOf(platform::Shape shape);
 const ControlDescription& controlOf(platform::Line line);
 
 const ControlDescription& drawingArea();
+// The time step's scroll bar `HScroll1`.
+const ControlDescription& timeStepBar();
 
 inline const char* nameOf(auto control) { return controlOf(control).name; }
 

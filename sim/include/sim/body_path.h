@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "drawing.h"
 #include "run_records.h"
 
 #include <cstddef>
@@ -12,8 +13,8 @@
 
 // The path of the moving body as the drawing shows it: the twips where each run drew the body,
 // thinned to about one point per pixel of movement, for the run being drawn and the run before
-// it, so that two runs can be compared in one drawing. A front-end adds it as an observer of
-// the simulation and draws `current()` solid and `previous()` lighter, under the bodies.
+// it, so that two runs can be compared in one drawing. It draws them as two polylines, the
+// current path solid and the previous one dashed, under the bodies.
 //
 // The choices it makes:
 // - every run, nested or not, starts its own path at its start position; the path that was
@@ -30,7 +31,7 @@
 //   however many steps its run takes: 16 384 points of 8 bytes, 128 KiB a path.
 namespace virenast::sim {
 
-class BodyPath final : public RunObserver {
+class BodyPath final : public RunObserver, public DrawingLayer {
 public:
     static constexpr float pixelTwips = 15;
     static constexpr std::size_t maxPoints = 16384;
@@ -50,6 +51,9 @@ public:
     // The points the held paths have room for: what they take in memory, 8 bytes a point.
     std::size_t pointsReserved() const;
 
+    // The current path (id 0) and the previous one (id 1).
+    void addShapes(std::vector<DrawnShape>& shapes) const override;
+
     void sceneReset(const SceneReset& reset) override;
     void runStarted(const RunStarted& started) override;
     void runStartState(const RunStartState& start) override;
@@ -61,12 +65,14 @@ private:
         std::uint64_t run;
         std::vector<TwipPoint> points;
         float spacing = pixelTwips;
+        std::uint64_t rebuilt = 0;  // the revision of its last change but a point added at its end
     };
 
     Path* pathOfRunGoingOn();
     // Makes the path the current one, moving it after every other.
     Path& makeCurrent(Path& path);
     void add(Path& path, TwipPoint point, bool always);
+    void rebuild(Path& path) { path.rebuilt = ++revision_; }
     // Drops the paths that are neither among the last two nor of a run still going on.
     void dropOldPaths();
 

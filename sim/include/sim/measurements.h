@@ -8,8 +8,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <ostream>
+#include <functional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // The last run's measurements, for a spreadsheet or a few lines of Python: one row for the run's
@@ -62,12 +64,18 @@ private:
     int depth_ = 0;  // of the run whose rows are kept
 };
 
+// Where a text goes a piece at a time (a file written as it goes): each piece is whole lines.
+using TextSink = std::function<void(std::string_view piece)>;
+
 // Writes the rows as CSV for a spreadsheet of the user's language: a header with the units, then
 // the start row, every `everyNth` step's row and the last row (so the file always ends where
 // the run ended). Numbers are written as the window writes them (`numbers`), with `;` between
 // fields under the decimal comma and `,` otherwise; a value not computed at that instant is an
-// empty field.
-void writeMeasurementsCsv(std::ostream& out, std::span<const MeasurementRow> rows, const platform::NumberText& numbers,
-                          std::int64_t everyNth = 1);
+// empty field. The rows go to `write` a few kilobytes at a time.
+void writeMeasurementsCsv(const TextSink& write, std::span<const MeasurementRow> rows,
+                          const platform::NumberText& numbers, std::int64_t everyNth = 1);
+// The same CSV, whole in one string.
+std::string measurementsCsv(std::span<const MeasurementRow> rows, const platform::NumberText& numbers,
+                            std::int64_t everyNth = 1);
 
 }  // namespace virenast::sim

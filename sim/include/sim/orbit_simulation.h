@@ -43,11 +43,12 @@ public:
     int runsInProgress() const { return runsInProgress_; }
 
 private:
-    // Both distances in metres and both forces in newtons on the moving body, and the distances
-    // in AU as shown.
+    // Both distances in metres and both forces in newtons on the moving body, the distances in
+    // AU as shown, and the gravitation constants and the mass as read for the forces.
     struct StepAttractions {
         platform::Real distance1, distance2, force1, force2;
         platform::Real distance1Au, distance2Au;
+        platform::Real g1, g2, mass;
     };
 
     // Everything a run carries from one step to the next, in one place: the position reached

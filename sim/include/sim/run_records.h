@@ -38,10 +38,22 @@ struct Velocity {
 };
 
 // Both distances from a fixed body to the moving body (AU, as shown in DC1C and DC2C) and both
-// attractions on the moving body (N, as shown in AC1C and AC2C).
+// attractions on the moving body (N, as shown in AC1C and AC2C), with the typed values they were
+// computed from, as read then: a watcher that needs them (an energy) never reads the boxes again.
 struct Attractions {
     double distance1Au, distance2Au;
     double force1, force2;
+    double g1, g2;  // as typed, in 10^4 km³/s²: the pull is g × 1e13 m³/s²
+    double mass;    // kg
+};
+
+// Each fixed body's attraction on the moving body along x and y (N, x to the right, y downward),
+// as a step computed them: the acceleration is their sum over the mass.
+struct ForceComponents {
+    double f1x, f1y;
+    double f2x, f2y;
+
+    friend bool operator==(const ForceComponents&, const ForceComponents&) = default;
 };
 
 // "Réinitialiser le graphique" has placed the bodies: by a click, or as the first thing a run
@@ -86,6 +98,7 @@ struct StepRecord {
     TwipPoint bodyDrawnAt;       // the same, as given to the drawing
     Velocity velocityBefore;
     Attractions attractions;
+    ForceComponents forces;
 
     // The step itself.
     std::int32_t timeStep;  // seconds, read from the scroll bar at this step

@@ -22,6 +22,9 @@ inline constexpr double secondAuFactor = 1e11;  // ...then the second, each roun
 inline constexpr double metresPerAu = 1.5e11;
 inline constexpr double gravitationUnit = 1e13;  // m³/s² per typed unit (10^4 km³/s²)
 inline constexpr float sizeDivisor = 2.0f;
+// A year of the run, as the elapsed time is shown: 364.75 days.
+inline constexpr double daysPerYear = 364.75;
+inline constexpr double secondsPerYear = 31514400;  // 364.75 × 24 × 3600
 
 // A point of the plane, in AU.
 struct Point {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "display_menu_bar.h"
+#include "menu_bar.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -26,53 +26,55 @@ QString mnemonicText(const char* utf8, std::optional<std::size_t> key)
     return marked;
 }
 
-DisplayMenuBar::DisplayMenuBar(QMenuBar& bar, Choose choose) : QObject(&bar)
+MenuBar::MenuBar(QMenuBar& bar, Choose choose, Refresh refresh) : QObject(&bar)
 {
-    QAction* before = nullptr;
-    for (QAction* action : bar.actions())
-        if (action->objectName() == QLatin1String(form::displayMenuStandsBefore)) before = action;
-
     std::map<std::string, QMenu*> menus;
     std::map<std::string, QActionGroup*> groups;
-    for (const form::MenuRow& row : form::displayMenuRows()) {
+    for (const form::MenuRow& row : form::menuBarRows()) {
+        const QString text = mnemonicText(row.text, row.accessKeyIndex());
+        const QString description = QString::fromUtf8(row.spoken.description);
         QAction* action = nullptr;
         if (row.kind == form::MenuRowKind::Menu) {
-            auto* menu = new QMenu(mnemonicText(row), &bar);
+            auto* menu = new QMenu(text, &bar);
             menu->setObjectName(QString::fromLatin1(row.name) + QStringLiteral("Menu"));
             menu->setAccessibleName(QString::fromUtf8(row.spoken.name));
-            menu->setAccessibleDescription(QString::fromUtf8(row.spoken.description));
+            menu->setAccessibleDescription(description);
             menu->setToolTipsVisible(true);
+            connect(menu, &QMenu::aboutToShow, this, refresh);
             menus[row.name] = menu;
-            action = bar.insertMenu(before, menu);
+            action = bar.addMenu(menu);
         } else {
-            QMenu* menu = menus.at(row.parent);
-            action = menu->addAction(mnemonicText(row));
-            action->setCheckable(true);
+            action = row.parent != nullptr ? menus.at(row.parent)->addAction(text) : bar.addAction(text);
+            action->setCheckable(row.checkable());
             if (row.group != nullptr) {
                 QActionGroup*& group = groups[row.group];
                 if (group == nullptr) {
-                    group = new QActionGroup(menu);
+                    group = new QActionGroup(action->parent());
                     group->setObjectName(QString::fromLatin1(row.group));
                     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
                 }
                 group->addAction(action);
             }
-            const form::DisplayCommand command = row.command;
-            connect(action, &QAction::triggered, this, [choose, command] { choose(command); });
+            connect(action, &QAction::triggered, this, [choose, &row] { choose(row); });
         }
         action->setObjectName(QString::fromLatin1(row.name));
         // What a screen reader says of the item beyond its name; also the item's tip.
-        action->setToolTip(QString::fromUtf8(row.spoken.description));
-        action->setStatusTip(QString::fromUtf8(row.spoken.description));
-        action->setWhatsThis(QString::fromUtf8(row.spoken.description));
-        items_.push_back({&row, action});
+        if (!description.isEmpty()) {
+            action->setToolTip(description);
+            action->setStatusTip(description);
+            action->setWhatsThis(description);
+        }
+        actions_.push_back(action);
     }
 }
 
-void DisplayMenuBar::show(const form::DisplayChoices& choices)
+void MenuBar::show(const form::DisplayChoices& choices)
 {
-    for (const Item& item : items_)
-        if (item.row->checkable()) item.action->setChecked(choices.checks(*item.row));
+    const auto rows = form::menuBarRows();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].checkable()) actions_[i]->setChecked(choices.checks(rows[i]));
 }
+
+QAction* MenuBar::action(const form::MenuRow& row) const { return actions_.at(form::menuRowIndex(row)); }
 
 }  // namespace virenast::app

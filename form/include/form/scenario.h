@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "form/form1_description.h"
 #include "platform/controls.h"
 #include "platform/window_platform.h"
 
@@ -17,7 +18,7 @@
 
 // A scenario: what a class shares so that everyone starts from the same values. It is the typed
 // texts of the twelve input boxes and the time step (the scroll bar's value, in hours), under
-// the controls' names, with a few French aliases. One format, written two ways:
+// the controls' names in the window's description, with a few French aliases. One format, written two ways:
 //  - a link: pairs `name=text` joined by `&`, each text percent-encoded as UTF-8, a comma left
 //    as it is ("G1=13271244&x1=1&xs=1,3&HScroll1=24"); a `+` is a plus sign, not a space;
 //  - a file (`.virenast`): UTF-8 text, one `name=text` a line, the text as typed; blank lines and
@@ -28,26 +29,24 @@
 // fails: what it cannot take is left out and named in a French message. A pair is left out
 // whole (never cut or mended) when its name is unknown or comes again (the first one counts),
 // its text is longer than `scenarioTextCap` characters, holds a control character or is not
-// UTF-8, or has a broken percent escape; a time step that is not a whole number of hours from
-// 1 to 24 is left out and the scroll bar keeps its value. The whole input is refused, and
+// UTF-8, or has a broken percent escape; a time step that is not a whole number of hours in the
+// scroll bar's range is left out and the scroll bar keeps its value. The whole input is refused, and
 // nothing at all changes, when it is larger than `scenarioInputCap` bytes (a stream is not read
 // beyond that), when a file is not UTF-8 text (a NUL byte, or bytes that are not UTF-8: a
 // picture or a program opened by mistake), or when not one pair can be taken.
-namespace virenast::sim {
+namespace virenast::form {
 
 inline constexpr std::size_t scenarioTextCap = 200;         // characters of one text
 inline constexpr std::size_t scenarioInputCap = 64 * 1024;  // bytes of a whole link or file
-inline constexpr int scenarioTimeStepMinimum = 1;           // hours: the scroll bar's range
-inline constexpr int scenarioTimeStepMaximum = 24;
-inline constexpr const char* scenarioTimeStepName = "HScroll1";
-inline constexpr const char* scenarioTimeStepAlias = "pas";
+inline constexpr const char* scenarioTimeStepAlias = "pas";  // the scroll bar's name is its own
 inline constexpr const char* scenarioFileExtension = ".virenast";
 
-// An input box of a scenario: the control's name, and the French alias also accepted on reading.
+// An input box of a scenario, named as its control, and the French alias also accepted on reading.
 struct ScenarioBox {
     platform::TextBox box;
-    const char* name;
     const char* alias;
+
+    const char* name() const { return nameOf(box); }
 };
 
 // The twelve input boxes, in the order a scenario is written (the window's reading order).
@@ -95,4 +94,4 @@ void applyScenario(const Scenario& scenario, platform::WindowPlatform& window);
 // taken, then one line each.
 std::string scenarioMessagesText(const ScenarioReading& reading);
 
-}  // namespace virenast::sim
+}  // namespace virenast::form

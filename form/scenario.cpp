@@ -1,31 +1,35 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sim/scenario.h"
+#include "form/scenario.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
 
-namespace virenast::sim {
+namespace virenast::form {
 namespace {
 
 using platform::TextBox;
 
 constexpr std::array<ScenarioBox, 12> boxes{{
-    {TextBox::G1, "G1", nullptr},
-    {TextBox::x1, "x1", nullptr},
-    {TextBox::y1, "y1", nullptr},
-    {TextBox::G2, "G2", nullptr},
-    {TextBox::x2, "x2", nullptr},
-    {TextBox::y2, "y2", nullptr},
-    {TextBox::xs, "xs", nullptr},
-    {TextBox::ys, "ys", nullptr},
-    {TextBox::Text4, "Text4", "masse"},
-    {TextBox::vx, "vx", nullptr},
-    {TextBox::vy, "vy", nullptr},
-    {TextBox::Text1, "Text1", "annees"},
+    {TextBox::G1, nullptr},
+    {TextBox::x1, nullptr},
+    {TextBox::y1, nullptr},
+    {TextBox::G2, nullptr},
+    {TextBox::x2, nullptr},
+    {TextBox::y2, nullptr},
+    {TextBox::xs, nullptr},
+    {TextBox::ys, nullptr},
+    {TextBox::Text4, "masse"},
+    {TextBox::vx, nullptr},
+    {TextBox::vy, nullptr},
+    {TextBox::Text1, "annees"},
 }};
+
+// The time step's control: its name in a scenario, and its caption in the messages.
+const char* timeStepName() { return timeStepBar().name; }
+std::string timeStepCaption() { return std::string("la barre « ") + timeStepBar().spoken.name + " »"; }
 
 // Past this many messages the others are only counted: a file of 64 KiB of garbage would
 // otherwise make a message box taller than any screen.
@@ -183,8 +187,8 @@ public:
                                         " autres éléments ignorés.");
         if (taken_ == 0) return refuse("Aucune valeur n'a pu être lue dans ce scénario : rien n'a changé.");
         if (!seen_[boxes.size()])
-            reading_.messages.push_back("Le pas de temps (" + std::string(scenarioTimeStepName) +
-                                        ") manque : la barre « Finesse du calcul » garde sa valeur.");
+            reading_.messages.push_back("Le pas de temps (" + std::string(timeStepName()) + ") manque : " +
+                                        timeStepCaption() + " garde sa valeur.");
         return std::move(reading_);
     }
 
@@ -202,8 +206,8 @@ private:
     static std::optional<std::size_t> indexOfName(std::string_view name)
     {
         for (std::size_t i = 0; i < boxes.size(); ++i)
-            if (name == boxes[i].name || (boxes[i].alias != nullptr && name == boxes[i].alias)) return i;
-        if (name == scenarioTimeStepName || name == scenarioTimeStepAlias) return boxes.size();
+            if (name == boxes[i].name() || (boxes[i].alias != nullptr && name == boxes[i].alias)) return i;
+        if (name == timeStepName() || name == scenarioTimeStepAlias) return boxes.size();
         return std::nullopt;
     }
 
@@ -217,10 +221,10 @@ private:
             whole = whole && c >= '0' && c <= '9';
             hours = hours * 10 + (c - '0');
         }
-        if (!whole || hours < scenarioTimeStepMinimum || hours > scenarioTimeStepMaximum) {
+        if (!whole || hours < timeStepRange.minimum || hours > timeStepRange.maximum) {
             leaveOut(where + "le pas de temps " + quoted(text) + " n'est pas un nombre entier d'heures de " +
-                     std::to_string(scenarioTimeStepMinimum) + " à " + std::to_string(scenarioTimeStepMaximum) +
-                     " : la barre « Finesse du calcul » garde sa valeur.");
+                     std::to_string(timeStepRange.minimum) + " à " + std::to_string(timeStepRange.maximum) + " : " +
+                     timeStepCaption() + " garde sa valeur.");
             return;
         }
         reading_.scenario.timeStepHours = hours;
@@ -268,8 +272,8 @@ template <typename Visit>
 void forEachPair(const Scenario& scenario, Visit visit)
 {
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        if (scenario.texts[i]) visit(std::string_view(boxes[i].name), std::string_view(*scenario.texts[i]));
-    if (scenario.timeStepHours) visit(std::string_view(scenarioTimeStepName), std::to_string(*scenario.timeStepHours));
+        if (scenario.texts[i]) visit(std::string_view(boxes[i].name()), std::string_view(*scenario.texts[i]));
+    if (scenario.timeStepHours) visit(std::string_view(timeStepName()), std::to_string(*scenario.timeStepHours));
 }
 
 }  // namespace
@@ -397,4 +401,4 @@ std::string scenarioMessagesText(const ScenarioReading& reading)
     return text;
 }
 
-}  // namespace virenast::sim
+}  // namespace virenast::form

@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "form/colours.h"
+#include "form/display_choices.h"
+#include "form/form1_description.h"
+#include "form/menu_bar.h"
+#include "form/scenario.h"
+#include "platform/window_platform.h"
+#include "sim/body_path.h"
+#include "sim/drawing.h"
+#include "sim/measurements.h"
+#include "sim/orbit_simulation.h"
+#include "sim/run_pace.h"
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace virenast::form {
+
+// Where the choices of the menu bar are kept from one start of the program to the next: the
+// desktop's settings, the browser's storage.
+class ChoiceStore {
+public:
+    // A key's value, or nothing when it is missing or the store cannot be read.
+    virtual std::optional<std::string> read(std::string_view key) = 0;
+    virtual void write(std::string_view key, std::string_view value) = 0;
+
+protected:
+    ~ChoiceStore() = default;
+};
+
+// What a window runs beside its controls, in one place: the simulation and what watches it (the
+// body's path, the pace, the measurements), the choices of the menu bar and the colours they
+// give, and what the menu "Fichier" reads and writes. A front-end holds one session; it forwards
+// each click and choice to it, draws at each turn the shapes it hands out, and lets the run go
+// on when it says. A new watcher is added here, and nowhere else.
+class Session {
+public:
+    // The steady clock paces runs unless a test gives its own.
+    Session(platform::WindowPlatform& window, ChoiceStore& store, sim::PaceClock& clock = steadyClock());
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // A click on a button or on the menu item "A propos": the reset, the run (which yields
+    // inside it), or the box "Pause" or "A propos".
+    void perform(Command command);
+
+    // An item of the menu bar that is a choice: it takes effect at once, even in the middle of a
+    // run (whose pace changes at its next step), and is kept. Any other row changes nothing.
+    void choose(const MenuRow& row);
+    const DisplayChoices& choices() const { return choices_; }
+    // The colours of the scheme chosen, on the front-end's platform.
+    Palette palette(PlatformLook look) const { return Palette(Scheme::Standard, look); }
+
+    // What is drawn over the drawing area now, in the order drawn: each front-end's one loop.
+    std::vector<sim::DrawnShape> drawnShapes() const;
+
+    // How long the window should handle its events before the run takes its next step; nothing:
+    // go on at once. A front-end asks again after each wait, so that a pace changed meanwhile
+    // takes effect within the longest wait.
+    std::optional<std::chrono::milliseconds> paceWait() const;
+    // The time that just passed without the run (a box open, the window hidden) is not made up.
+    void restartPace() { pacer_.restartFromNow(); }
+    static constexpr std::chrono::milliseconds shortestWait{2};
+    static constexpr std::chrono::milliseconds longestWait{50};
+
+    // The menu "Fichier": a scenario read from a link (an address or its fragment) or from a
+    // file's bytes goes into the boxes and onto the scroll bar unless all of it was refused; what
+    // was left out is in the reading's messages.
+    ScenarioReading openScenarioLink(std::string_view link);
+    ScenarioReading openScenarioFile(std::string_view bytes);
+    // The scenario typed now, as a link's pairs and as a file.
+    std::string scenarioLinkPairs();
+    std::string scenarioFileText();
+    // The last run's measurements, and the CSV of every `everyNth` step of them.
+    const sim::MeasurementLog& measurements() const { return measurements_; }
+    void writeMeasurements(const sim::TextSink& write, std::int64_t everyNth) const;
+
+    sim::OrbitSimulation& simulation() { return simulation_; }
+
+    static sim::PaceClock& steadyClock();
+
+private:
+    platform::WindowPlatform& window_;
+    ChoiceStore& store_;
+    sim::PaceClock& clock_;
+    // The watchers, declared before the simulation that tells them of every run.
+    sim::BodyPath path_;
+    sim::RunPacer pacer_;
+    sim::MeasurementLog measurements_;
+    sim::OrbitSimulation simulation_;
+    DisplayChoices choices_;
+};
+
+}  // namespace virenast::form

@@ -1,0 +1,149 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "form/menu_bar.h"
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+namespace virenast::form {
+namespace {
+
+using enum MenuRowKind;
+using enum FileCommand;
+
+// The menus and their items. "A propos" follows them: it is a control of the window, and its
+// row is made from the control's (menuBarRows()).
+// clang-format off
+constexpr std::array rows{
+    MenuRow{"fichier",             Menu,      "Fichier",                       'F', nullptr,     nullptr,
+            {"Fichier", "Ouvrir ou enregistrer un scénario, enregistrer les mesures"}},
+    MenuRow{"ouvrirScenario",      Item,      "Ouvrir un scénario…",           'O', "fichier",   nullptr,
+            {"Ouvrir un scénario", "Remplit les cases avec les valeurs d'un fichier de scénario"},
+            Command::None, OpenScenario},
+    MenuRow{"enregistrerScenario", Item,      "Enregistrer le scénario…",      'E', "fichier",   nullptr,
+            {"Enregistrer le scénario", "Enregistre les valeurs tapées dans un fichier de scénario"},
+            Command::None, SaveScenario},
+    MenuRow{"copierLien",          Item,      "Copier le lien du scénario",    'C', "fichier",   nullptr,
+            {"Copier le lien du scénario", "Copie un lien qui ouvre la page avec les valeurs tapées"},
+            Command::None, CopyLink},
+    MenuRow{"enregistrerMesures",  Item,      "Enregistrer les mesures…",      'M', "fichier",   nullptr,
+            {"Enregistrer les mesures", "Enregistre les mesures du dernier calcul dans un fichier CSV"},
+            Command::None, SaveMeasurements},
+    MenuRow{"affichage",           Menu,      "Affichage",                     'A', nullptr,     nullptr,
+            {"Affichage", "Ce que le dessin montre et la vitesse du calcul"}},
+    MenuRow{"trajectoire",         Checkable, "Trajectoire",                   'T', "affichage", nullptr,
+            {"Trajectoire", "Montre le chemin du corps mobile dans le dessin"}, Command::None, None, true},
+    MenuRow{"vitesseMax",          Exclusive, "Vitesse maximale",              'V', "affichage", "vitesse",
+            {"Vitesse maximale", "Le calcul va aussi vite que l'ordinateur le permet"}, Command::None, None, true},
+    MenuRow{"vitesse5",            Exclusive, "1 an en 5 secondes",            '5', "affichage", "vitesse",
+            {"1 an en 5 secondes", "Une année de calcul dure 5 secondes"}},
+    MenuRow{"vitesse20",           Exclusive, "1 an en 20 secondes",           '2', "affichage", "vitesse",
+            {"1 an en 20 secondes", "Une année de calcul dure 20 secondes"}},
+    MenuRow{"vitesse60",           Exclusive, "1 an en 1 minute",              'm', "affichage", "vitesse",
+            {"1 an en 1 minute", "Une année de calcul dure une minute"}},
+};
+// clang-format on
+
+// Checks made as the program compiles.
+
+constexpr bool sameText(const char* a, const char* b)
+{
+    if (a == nullptr || b == nullptr) return a == b;
+    while (*a != '\0' && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
+constexpr char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+constexpr std::optional<std::size_t> keyIndex(const char* text, char key)
+{
+    if (key == '\0') return std::nullopt;
+    for (std::size_t i = 0; text[i] != '\0'; ++i)
+        if (lower(text[i]) == lower(key)) return i;
+    return std::nullopt;
+}
+
+// No two rows share a name; each item is in a menu above it and each menu stands in the menu
+// bar; every row has a text, a spoken name and an access key found in its text, unique among the
+// rows beside it (in its menu, or in the menu bar); a menu does nothing itself, a command item
+// does one thing, a choice none.
+constexpr bool rowsAreWellFormed()
+{
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const MenuRow& row = rows[i];
+        if (sameText(row.text, "") || sameText(row.spoken.name, "") || !keyIndex(row.text, row.accessKey)) return false;
+        if ((row.kind == Menu) != (row.parent == nullptr)) return false;
+        if ((row.kind == Exclusive) != (row.group != nullptr)) return false;
+        const int actions = (row.command != Command::None) + (row.fileCommand != None);
+        if (actions != (row.kind == Item ? 1 : 0)) return false;
+        bool parentAbove = row.parent == nullptr;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (sameText(rows[j].name, row.name)) return false;
+            parentAbove |= rows[j].kind == Menu && sameText(rows[j].name, row.parent);
+            if (sameText(rows[j].parent, row.parent) && lower(rows[j].accessKey) == lower(row.accessKey)) return false;
+        }
+        if (!parentAbove) return false;
+    }
+    return true;
+}
+
+// Exactly one item of each group is checked by default; each file command has one item.
+constexpr bool oneDefaultPerGroupAndOneItemPerCommand()
+{
+    for (const MenuRow& row : rows) {
+        if (row.group == nullptr) continue;
+        int checked = 0;
+        for (const MenuRow& other : rows) checked += sameText(other.group, row.group) && other.checkedByDefault;
+        if (checked != 1) return false;
+    }
+    for (const FileCommand command : {OpenScenario, SaveScenario, CopyLink, SaveMeasurements}) {
+        int items = 0;
+        for (const MenuRow& row : rows) items += row.fileCommand == command;
+        if (items != 1) return false;
+    }
+    return true;
+}
+
+static_assert(rowsAreWellFormed(), "a menu row lacks its menu, text, spoken name, key or action, or shares one");
+static_assert(oneDefaultPerGroupAndOneItemPerCommand(), "a group has no default or two, or a command no item or two");
+
+// The window's menu item, as a row that stands in the menu bar itself.
+MenuRow rowOfControl(const ControlDescription& control)
+{
+    return {control.name, Item, control.text, '\0', nullptr, nullptr, control.spoken, control.command};
+}
+
+}  // namespace
+
+std::optional<std::size_t> MenuRow::accessKeyIndex() const { return keyIndex(text, accessKey); }
+
+std::span<const MenuRow> menuBarRows()
+{
+    static const std::vector<MenuRow> all = [] {
+        std::vector<MenuRow> bar(rows.begin(), rows.end());
+        for (const ControlDescription& control : form1Controls())
+            if (control.kind == ControlKind::MenuItem) bar.push_back(rowOfControl(control));
+        return bar;
+    }();
+    return all;
+}
+
+const MenuRow* findMenuRow(std::string_view name)
+{
+    for (const MenuRow& row : menuBarRows())
+        if (name == row.name) return &row;
+    return nullptr;
+}
+
+std::size_t menuRowIndex(const MenuRow& row) { return static_cast<std::size_t>(&row - menuBarRows().data()); }
+
+const MenuRow& menuRowOf(FileCommand command)
+{
+    for (const MenuRow& row : menuBarRows())
+        if (row.fileCommand == command) return row;
+    return menuBarRows().front();  // None: the menu itself
+}
+
+}  // namespace virenast::form

@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: The Virenast developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "run_records.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+// What the core draws over the drawing area besides the window's own circles and lines: shapes
+// in twips, each saying what it stands for, which every front-end draws with one loop in the
+// colour its scheme gives that role. A front-end that keeps what it drew looks at a shape again
+// only when its revision moved, and when nothing but points added at its end changed (its
+// `rebuilt` the same), it draws only those: a turn costs what the turn added, not the whole path.
+namespace virenast::sim {
+
+enum class DrawnKind : std::uint8_t {
+    Polyline,  // the points joined in order
+    Polygon,   // the points joined, closed and filled
+    Arrow,     // from the first point to the second, its head at the second
+    Text,      // the text, its left end on the first point
+};
+
+// What a shape stands for; the colour scheme gives each role its colour.
+enum class DrawnRole : std::uint8_t {
+    CurrentPath,   // the path of the run drawn last, leading to the body
+    PreviousPath,  // the path of the run before it
+};
+
+enum class LineStyle : std::uint8_t { Solid, Dashed };
+
+// One shape as a drawing watcher hands it out. The points and the text are the watcher's: read
+// them during the turn only.
+struct DrawnShape {
+    std::uint32_t id;  // the same shape has the same id from one turn to the next
+    DrawnKind kind;
+    DrawnRole role;
+    LineStyle style;
+    std::span<const TwipPoint> points;
+    std::string_view text;
+    std::uint64_t revision;  // moves whenever the shape changes
+    std::uint64_t rebuilt;   // moves whenever it changes but by points added at its end
+};
+
+// A watcher that draws: adds its shapes after those already there (the later drawn over the
+// earlier), each with an id of its own among them.
+class DrawingLayer {
+public:
+    virtual void addShapes(std::vector<DrawnShape>& shapes) const = 0;
+
+protected:
+    ~DrawingLayer() = default;
+};
+
+}  // namespace virenast::sim
