@@ -101,8 +101,6 @@ const char* colourName(form::Colour colour)
     case form::Colour::DisabledText: return "DisabledText";
     case form::Colour::DrawingBack: return "DrawingBack";
     case form::Colour::Outline: return "Outline";
-    case form::Colour::CurrentPath: return "CurrentPath";
-    case form::Colour::PreviousPath: return "PreviousPath";
     }
     return "";
 }
@@ -114,15 +112,39 @@ const char* drawnKindName(sim::DrawnKind kind)
     case sim::DrawnKind::Polyline: return "Polyline";
     case sim::DrawnKind::Polygon: return "Polygon";
     case sim::DrawnKind::Arrow: return "Arrow";
+    case sim::DrawnKind::CutArrow: return "CutArrow";
+    case sim::DrawnKind::Dots: return "Dots";
     case sim::DrawnKind::Text: return "Text";
     }
     return "";
 }
 constexpr std::array allDrawnKinds{sim::DrawnKind::Polyline, sim::DrawnKind::Polygon, sim::DrawnKind::Arrow,
-                                   sim::DrawnKind::Text};
+                                   sim::DrawnKind::CutArrow, sim::DrawnKind::Dots, sim::DrawnKind::Text};
 
-const char* drawnRoleName(sim::DrawnRole role) { return colourName(form::colourOf(role)); }
-constexpr std::array allDrawnRoles{sim::DrawnRole::CurrentPath, sim::DrawnRole::PreviousPath};
+// The roles of what is drawn, as the palette names their colours.
+const char* drawnRoleName(sim::DrawnRole role)
+{
+    switch (role) {
+    case sim::DrawnRole::CurrentPath: return "CurrentPath";
+    case sim::DrawnRole::PreviousPath: return "PreviousPath";
+    case sim::DrawnRole::Graduation: return "Graduation";
+    case sim::DrawnRole::GraduationText: return "GraduationText";
+    case sim::DrawnRole::SectorEven: return "SectorEven";
+    case sim::DrawnRole::SectorOdd: return "SectorOdd";
+    case sim::DrawnRole::SectorText: return "SectorText";
+    case sim::DrawnRole::TimeMark: return "TimeMark";
+    case sim::DrawnRole::Velocity: return "Velocity";
+    case sim::DrawnRole::Force1: return "Force1";
+    case sim::DrawnRole::Force2: return "Force2";
+    case sim::DrawnRole::ForceSum: return "ForceSum";
+    }
+    return "";
+}
+constexpr std::array allDrawnRoles{
+    sim::DrawnRole::CurrentPath, sim::DrawnRole::PreviousPath, sim::DrawnRole::Graduation, sim::DrawnRole::GraduationText,
+    sim::DrawnRole::SectorEven,  sim::DrawnRole::SectorOdd,    sim::DrawnRole::SectorText, sim::DrawnRole::TimeMark,
+    sim::DrawnRole::Velocity,    sim::DrawnRole::Force1,       sim::DrawnRole::Force2,     sim::DrawnRole::ForceSum};
+static_assert(allDrawnRoles.size() == sim::drawnRoleCount, "a drawn role without its name");
 
 const char* lineStyleName(sim::LineStyle style)
 {
@@ -437,7 +459,15 @@ std::string paletteAsJson(const form::Palette& palette)
         const auto role = static_cast<form::Colour>(index);
         if (const auto rgb = palette.of(role)) appendColour(out, colourName(role), *rgb);
     }
-    out.back() = '}';
+    // Each drawn role's colour, and its width where the scheme gives one: {"widths":{...}}.
+    for (const sim::DrawnRole role : allDrawnRoles) appendColour(out, drawnRoleName(role), palette.of(role));
+    out += "\"widths\":{";
+    for (const sim::DrawnRole role : allDrawnRoles)
+        if (const auto width = palette.strokeWidth(role)) appendField(out, drawnRoleName(role), static_cast<long long>(*width));
+    if (out.back() == '{') out += '}';
+    else out.back() = '}';
+    out += ',';
+    out += "\"fillOpacity\":" + std::to_string(form::fillOpacity) + '}';
     return out;
 }
 

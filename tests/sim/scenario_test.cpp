@@ -153,7 +153,7 @@ Scenario oddScenario()
     window.type(TextBox::Text4, "1000,5é");
     window.type(TextBox::vy, "");
     window.moveScrollBar(24);
-    return form::currentScenario(window);
+    return form::currentScenario(window, form::DisplayChoices());
 }
 
 TEST(Scenario, AFileOrALinkReadsBackToTheSameBoxes)
@@ -175,7 +175,8 @@ TEST(Scenario, ApplyingTypesTheTextsAndKeepsTheBoxesLeftOut)
     MemoryPlatform window;
     loadWindowDefaults(window);
     const ScenarioReading reading = form::readScenarioLink("masse=abc&annees=2&pas=12");
-    form::applyScenario(reading.scenario, window);
+    form::DisplayChoices choices;
+    form::applyScenario(reading.scenario, window, choices);
     EXPECT_EQ(window.shownText(TextBox::Text4), "abc");
     EXPECT_EQ(window.shownText(TextBox::Text1), "2");
     EXPECT_EQ(window.shownText(TextBox::G1), "3500");
@@ -192,14 +193,15 @@ TEST(Scenario, ARefusedInputChangesNothing)
 {
     MemoryPlatform window;
     loadWindowDefaults(window);
-    const Scenario before = form::currentScenario(window);
+    form::DisplayChoices choices;
+    const Scenario before = form::currentScenario(window, choices);
     std::string randomBytes(10 * 1024 * 1024, '\0');
     unsigned state = 12345;
     for (char& byte : randomBytes) byte = static_cast<char>((state = state * 1103515245 + 12345) >> 16);
     const ScenarioReading reading = form::readScenarioFile(randomBytes);
     ASSERT_TRUE(reading.refused);
-    form::applyScenario(reading.scenario, window);
-    EXPECT_EQ(form::currentScenario(window), before);
+    form::applyScenario(reading.scenario, window, choices);
+    EXPECT_EQ(form::currentScenario(window, choices), before);
     EXPECT_EQ(form::scenarioMessagesText(reading),
               "Le scénario n'a pas été ouvert :\n- Le scénario dépasse 64 Kio : il n'est pas lu, rien n'a changé.");
 }

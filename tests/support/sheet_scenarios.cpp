@@ -29,7 +29,14 @@ form::Scenario sheetScenario(const SheetScenarioFile& file)
 {
     platform::MemoryPlatform window;
     typeScenario(window, teachingScenario(file.scenario), file.more);
-    return form::currentScenario(window);
+    return form::currentScenario(window, sheetChoices(file));
+}
+
+form::DisplayChoices sheetChoices(const SheetScenarioFile& file)
+{
+    form::DisplayChoices choices;
+    for (const char* item : file.shows) choices.set(*form::findMenuRow(item), true);
+    return choices;
 }
 
 std::string sheetScenarioLine(const SheetScenarioFile& file)
