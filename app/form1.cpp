@@ -285,19 +285,23 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         const QSize size = centralWidget()->size();
         const double scale = std::min(static_cast<double>(size.width()) * form::twipsPerPixel / form::clientWidth,
                                       static_cast<double>(size.height()) * form::twipsPerPixel / form::clientHeight);
-        if (scale > 0 && scale != scale_) scaleTo(scale);
+        if (scale > 0) scaleTo(scale, size);
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::scaleTo(double scale)
+// The layout at that scale, in the middle of the client area.
+void Form1::scaleTo(double scale, QSize client)
 {
-    scale_ = scale;
     const auto scaled = [scale](int twips) { return static_cast<int>(std::lround(twips * scale / form::twipsPerPixel)); };
+    const QPoint offset((client.width() - scaled(form::clientWidth)) / 2, (client.height() - scaled(form::clientHeight)) / 2);
+    if (scale == scale_ && offset == offset_) return;
+    scale_ = scale;
+    offset_ = offset;
     for (const auto& [widget, box] : placed_) {
         // Each edge rounded on its own, so that controls that meet at scale 1 still meet.
-        widget->setGeometry(QRect(QPoint(scaled(box.left), scaled(box.top)),
-                                  QPoint(scaled(box.left + box.width) - 1, scaled(box.top + box.height) - 1)));
+        widget->setGeometry(QRect(offset + QPoint(scaled(box.left), scaled(box.top)),
+                                  offset + QPoint(scaled(box.left + box.width) - 1, scaled(box.top + box.height) - 1)));
     }
     QFont text = font();
     text.setPixelSize(std::max(1, static_cast<int>(std::lround(11 * scale))));

@@ -58,7 +58,7 @@ private:
     void choose(const form::MenuRow& row);
     void showChoices();
     void applyColours();
-    void scaleTo(double scale);
+    void scaleTo(double scale, QSize client);
     // Enables what the menu `fichier` can do now: the measurements once a run has some.
     void refreshFileMenu();
 
@@ -73,6 +73,7 @@ private:
     // The controls of the client area and their described boxes, in twips.
     std::vector<std::pair<QWidget*, form::Box>> placed_;
     double scale_ = 1;
+    QPoint offset_;
 };
 
 }  // namespace virenast::app
