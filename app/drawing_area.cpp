@@ -325,7 +325,7 @@ void DrawingArea::paintShape(QPainter& painter, const sim::DrawnShape& shape, co
     }
     case sim::DrawnKind::Arrow:
     case sim::DrawnKind::CutArrow: {
-        if (points.size() < 2) break;
+        if (points.size() < 2 || points[0] == points[1]) break;  // a vector of zero shows nothing
         const QLineF shaft(points[0], points[1]);
         painter.setPen(pen);
         painter.drawLine(shaft);

@@ -145,8 +145,10 @@ void MotionArrows::rebuild()
     if (!now_ || (!showVelocity_ && !showForces_)) return;
     const TwipPoint at = now_->at;
     if (at.x < 0 || at.y < 0 || at.x > width_ || at.y > height_) return;  // the body out of the drawing
+    // A vector of zero (body 2 given no pull) keeps its arrow, of no length: the drawing has an
+    // arrow for each vector chosen, and its reader its magnitude.
     const auto arrow = [&](std::uint32_t id, DrawnRole role, double x, double y, double scale) {
-        if (scale == 0 || !finite(x, y) || (x == 0 && y == 0)) return;
+        if (scale == 0 || !finite(x, y)) return;
         const TwipPoint head{static_cast<float>(at.x + x * scale), static_cast<float>(at.y + y * scale)};
         const auto cut = leaves(at, head, width_, height_);
         pieces_.push_back({id, cut ? DrawnKind::CutArrow : DrawnKind::Arrow, role, {at, cut.value_or(head)}, 2, {}});

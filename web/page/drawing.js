@@ -39,7 +39,8 @@ const path = (d, attributes = {}) => element('path', { d, 'vector-effect': 'non-
 
 // An arrow's shaft and head, from (x1, y1) to (x2, y2); a cut arrow's bar across its end.
 function arrowData([x1, y1, x2, y2], cut) {
-  const length = Math.hypot(x2 - x1, y2 - y1) || 1;
+  const length = Math.hypot(x2 - x1, y2 - y1);
+  if (length === 0) return { shaft: `M${x1} ${y1}` };  // a vector of zero: where it stands, nothing drawn
   const [ux, uy] = [(x1 - x2) / length, (y1 - y2) / length];
   const shaft = `M${x1} ${y1}L${x2} ${y2}`;
   if (cut) return { shaft: `${shaft}M${x2 - uy * CUT_BAR} ${y2 + ux * CUT_BAR}L${x2 + uy * CUT_BAR} ${y2 - ux * CUT_BAR}` };
