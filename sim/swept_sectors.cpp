@@ -5,7 +5,9 @@
 
 #include "sim/scene_model.h"
 
+#include <array>
 #include <cmath>
+#include <span>
 
 namespace virenast::sim {
 namespace {
@@ -18,6 +20,33 @@ TwipPoint twipsOf(AuPoint au)
 
 // A sector's arc keeps a point when the body has moved a pixel since the last one kept.
 constexpr float arcSpacing = 15;
+// About the size of a character of the drawing's texts (11 pixels high), and a gap.
+constexpr double characterWidth = 90;
+constexpr double textHeight = 165;
+constexpr double labelGap = 60;
+
+// Where a sector's area is written: at its centroid, where the triangles weigh, when the sector
+// is wide enough there for the text; a narrow one (the body slow, far from body 1) has it on the
+// same line from body 1, just beyond its arc.
+TwipPoint labelPlace(std::span<const TwipPoint> outline, TwipPoint centroid, std::size_t characters)
+{
+    const TwipPoint apex = outline.front();
+    const double cx = centroid.x - apex.x;
+    const double cy = centroid.y - apex.y;
+    const double toCentroid = std::hypot(cx, cy);
+    if (outline.size() < 3 || toCentroid == 0) return centroid;
+    const auto from = [&](TwipPoint point) { return std::array<double, 2>{point.x - apex.x, point.y - apex.y}; };
+    const auto [ax, ay] = from(outline[1]);
+    const auto [bx, by] = from(outline.back());
+    const double angle = std::fabs(std::atan2(ax * by - ay * bx, ax * bx + ay * by));
+    const double width = static_cast<double>(characters) * characterWidth;
+    if (angle * toCentroid >= width) return centroid;
+    const auto [mx, my] = from(outline[outline.size() / 2]);
+    const double ux = cx / toCentroid;
+    const double uy = cy / toCentroid;
+    const double beyond = std::hypot(mx, my) + std::fabs(ux) * width / 2 + std::fabs(uy) * textHeight / 2 + labelGap;
+    return {static_cast<float>(apex.x + ux * beyond), static_cast<float>(apex.y + uy * beyond)};
+}
 
 }  // namespace
 
@@ -106,8 +135,8 @@ void SweptSectors::addShapes(std::vector<DrawnShape>& shapes) const
             if (!sector.sector.finished) sector.label += " (inachevé)";
             sector.labelled = sector.revision;
         }
-        // At the sector's centroid, where the triangles weigh.
-        labelPoints_[i] = twipsOf({sector.weightX / sector.sector.area, sector.weightY / sector.sector.area});
+        const TwipPoint centroid = twipsOf({sector.weightX / sector.sector.area, sector.weightY / sector.sector.area});
+        labelPoints_[i] = labelPlace(sector.outline, centroid, sector.label.size());
         shapes.push_back({id + 1, DrawnKind::Text, DrawnRole::SectorText, LineStyle::Solid,
                           std::span<const TwipPoint>(&labelPoints_[i], 1), sector.label, sector.revision,
                           sector.revision});
