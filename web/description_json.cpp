@@ -105,57 +105,6 @@ const char* colourName(form::Colour colour)
     return "";
 }
 
-// What the drawing's shapes are, by the numbers the program hands them over with.
-const char* drawnKindName(sim::DrawnKind kind)
-{
-    switch (kind) {
-    case sim::DrawnKind::Polyline: return "Polyline";
-    case sim::DrawnKind::Polygon: return "Polygon";
-    case sim::DrawnKind::Arrow: return "Arrow";
-    case sim::DrawnKind::CutArrow: return "CutArrow";
-    case sim::DrawnKind::Dots: return "Dots";
-    case sim::DrawnKind::Text: return "Text";
-    }
-    return "";
-}
-constexpr std::array allDrawnKinds{sim::DrawnKind::Polyline, sim::DrawnKind::Polygon, sim::DrawnKind::Arrow,
-                                   sim::DrawnKind::CutArrow, sim::DrawnKind::Dots, sim::DrawnKind::Text};
-
-// The roles of what is drawn, as the palette names their colours.
-const char* drawnRoleName(sim::DrawnRole role)
-{
-    switch (role) {
-    case sim::DrawnRole::CurrentPath: return "CurrentPath";
-    case sim::DrawnRole::PreviousPath: return "PreviousPath";
-    case sim::DrawnRole::Graduation: return "Graduation";
-    case sim::DrawnRole::GraduationText: return "GraduationText";
-    case sim::DrawnRole::SectorEven: return "SectorEven";
-    case sim::DrawnRole::SectorOdd: return "SectorOdd";
-    case sim::DrawnRole::SectorText: return "SectorText";
-    case sim::DrawnRole::TimeMark: return "TimeMark";
-    case sim::DrawnRole::Velocity: return "Velocity";
-    case sim::DrawnRole::Force1: return "Force1";
-    case sim::DrawnRole::Force2: return "Force2";
-    case sim::DrawnRole::ForceSum: return "ForceSum";
-    }
-    return "";
-}
-constexpr std::array allDrawnRoles{
-    sim::DrawnRole::CurrentPath, sim::DrawnRole::PreviousPath, sim::DrawnRole::Graduation, sim::DrawnRole::GraduationText,
-    sim::DrawnRole::SectorEven,  sim::DrawnRole::SectorOdd,    sim::DrawnRole::SectorText, sim::DrawnRole::TimeMark,
-    sim::DrawnRole::Velocity,    sim::DrawnRole::Force1,       sim::DrawnRole::Force2,     sim::DrawnRole::ForceSum};
-static_assert(allDrawnRoles.size() == sim::drawnRoleCount, "a drawn role without its name");
-
-const char* lineStyleName(sim::LineStyle style)
-{
-    switch (style) {
-    case sim::LineStyle::Solid: return "Solid";
-    case sim::LineStyle::Dashed: return "Dashed";
-    }
-    return "";
-}
-constexpr std::array allLineStyles{sim::LineStyle::Solid, sim::LineStyle::Dashed};
-
 const char* messageStyleName(MessageStyle style)
 {
     switch (style) {
@@ -394,7 +343,7 @@ constexpr bool numberedInOrder(const Values& values)
         if (static_cast<std::size_t>(values[index]) != index) return false;
     return true;
 }
-static_assert(numberedInOrder(allDrawnKinds) && numberedInOrder(allDrawnRoles) && numberedInOrder(allLineStyles));
+static_assert(numberedInOrder(sim::allDrawnKinds) && numberedInOrder(sim::allDrawnRoles) && numberedInOrder(sim::allLineStyles));
 
 }  // namespace
 
@@ -424,9 +373,9 @@ std::string describeWindowAsJson()
         appendField(out, browserKey(entry.key), std::string_view(scrollActionName(entry.action)));
     out.back() = '}';
     out += ',';
-    appendNameList(out, "drawnKinds", allDrawnKinds, drawnKindName);
-    appendNameList(out, "drawnRoles", allDrawnRoles, drawnRoleName);
-    appendNameList(out, "lineStyles", allLineStyles, lineStyleName);
+    appendNameList(out, "drawnKinds", sim::allDrawnKinds, sim::drawnKindName);
+    appendNameList(out, "drawnRoles", sim::allDrawnRoles, sim::drawnRoleName);
+    appendNameList(out, "lineStyles", sim::allLineStyles, sim::lineStyleName);
     appendNamedValues(out, "fileCommands", allFileCommands, fileCommandName);
     out += "\"menuRows\":[";
     for (const MenuRow& row : form::menuBarRows()) {
@@ -460,10 +409,10 @@ std::string paletteAsJson(const form::Palette& palette)
         if (const auto rgb = palette.of(role)) appendColour(out, colourName(role), *rgb);
     }
     // Each drawn role's colour, and its width where the scheme gives one: {"widths":{...}}.
-    for (const sim::DrawnRole role : allDrawnRoles) appendColour(out, drawnRoleName(role), palette.of(role));
+    for (const sim::DrawnRole role : sim::allDrawnRoles) appendColour(out, sim::drawnRoleName(role), palette.of(role));
     out += "\"widths\":{";
-    for (const sim::DrawnRole role : allDrawnRoles)
-        if (const auto width = palette.strokeWidth(role)) appendField(out, drawnRoleName(role), static_cast<long long>(*width));
+    for (const sim::DrawnRole role : sim::allDrawnRoles)
+        if (const auto width = palette.strokeWidth(role)) appendField(out, sim::drawnRoleName(role), static_cast<long long>(*width));
     if (out.back() == '{') out += '}';
     else out.back() = '}';
     out += ',';

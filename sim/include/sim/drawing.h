@@ -7,6 +7,7 @@
 
 #include "platform/number_text.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -48,6 +49,20 @@ enum class DrawnRole : std::uint8_t {
 inline constexpr std::size_t drawnRoleCount = static_cast<std::size_t>(DrawnRole::ForceSum) + 1;
 
 enum class LineStyle : std::uint8_t { Solid, Dashed };
+
+// Every kind, role and style in the order of their numbers, and their names: how a shape is
+// handed to a page and written by the tools.
+inline constexpr std::array allDrawnKinds{DrawnKind::Polyline, DrawnKind::Polygon, DrawnKind::Arrow,
+                                          DrawnKind::CutArrow, DrawnKind::Dots,    DrawnKind::Text};
+inline constexpr std::array allDrawnRoles{
+    DrawnRole::CurrentPath, DrawnRole::PreviousPath, DrawnRole::Graduation, DrawnRole::GraduationText,
+    DrawnRole::SectorEven,  DrawnRole::SectorOdd,    DrawnRole::SectorText, DrawnRole::TimeMark,
+    DrawnRole::Velocity,    DrawnRole::Force1,       DrawnRole::Force2,     DrawnRole::ForceSum};
+static_assert(allDrawnRoles.size() == drawnRoleCount, "a drawn role left out");
+inline constexpr std::array allLineStyles{LineStyle::Solid, LineStyle::Dashed};
+const char* drawnKindName(DrawnKind kind);
+const char* drawnRoleName(DrawnRole role);
+const char* lineStyleName(LineStyle style);
 
 // One shape as a drawing watcher hands it out. The points and the text are the watcher's: read
 // them during the turn only.
