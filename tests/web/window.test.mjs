@@ -105,6 +105,16 @@ describe(`the window in ${browserName}`, () => {
     })), Object.keys(texts));
     for (const [name, text] of Object.entries(texts)) assert.deepEqual(shown[name], { text, cut: false }, name);
     assert.equal(await page.$eval('.caption', (caption) => caption.textContent), 'Virenast');
+    // A caption's text keeps 4 pixels (at the window's scale) from the value on its right.
+    await page.evaluate(() => document.fonts.ready);
+    const gaps = await page.evaluate(() => ['Label16', 'Label17', 'Label18', 'Label19', 'Label20'].map((name) => {
+      const range = document.createRange();
+      range.selectNodeContents(document.getElementById(name));
+      const value = document.querySelector(`#${{ Label16: 'DC1C', Label17: 'DC2C', Label18: 'AC1C', Label19: 'AC2C', Label20: 'tempscourant' }[name]}`);
+      const scale = Number(getComputedStyle(document.documentElement).getPropertyValue('--window-scale')) || 1;
+      return [name, (value.getBoundingClientRect().left - range.getBoundingClientRect().right) / scale];
+    }));
+    for (const [name, gap] of gaps) assert.ok(gap >= 3.9, `${name}: ${gap} pixels from its value`);
   }));
 
   test('a message box stands below the drawing, over the buttons, clear of every current value and the time step', () =>
