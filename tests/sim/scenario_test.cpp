@@ -206,6 +206,38 @@ TEST(Scenario, ARefusedInputChangesNothing)
               "Le scénario n'a pas été ouvert :\n- Le scénario dépasse 64 Kio : il n'est pas lu, rien n'a changé.");
 }
 
+// The display choices go into a scenario by their names and come back the same, a link asking
+// for the projector alone is no fault, and a value that names nothing is said.
+TEST(Scenario, CarriesTheDisplayChoicesByTheirNames)
+{
+    MemoryPlatform window;
+    loadWindowDefaults(window);
+    form::DisplayChoices chosen;
+    for (const char* item : {"vecteurVitesse", "couleursProjecteur", "vitesse20", "trajectoire"})
+        chosen.choose(*form::findMenuRow(item));
+    const Scenario scenario = form::currentScenario(window, chosen);
+    const std::string link = form::scenarioLink(scenario);
+    for (const char* pair : {"&trajectoire=non&vecteurVitesse=oui&", "&couleurs=projecteur&vitesse=vitesse20"})
+        EXPECT_NE(link.find(pair), std::string::npos) << link;
+    for (const ScenarioReading& reading : {form::readScenarioLink(link), form::readScenarioFile(form::scenarioFile(scenario))}) {
+        EXPECT_TRUE(reading.messages.empty()) << form::scenarioMessagesText(reading);
+        form::DisplayChoices opened;
+        form::applyScenario(reading.scenario, window, opened);
+        EXPECT_EQ(opened, chosen);
+    }
+    const ScenarioReading projector = form::readScenarioLink("virenast.html#couleurs=projecteur");
+    EXPECT_FALSE(projector.refused);
+    EXPECT_TRUE(projector.messages.empty()) << form::scenarioMessagesText(projector);
+    ASSERT_EQ(projector.scenario.choices.size(), 1u);
+    EXPECT_STREQ(projector.scenario.choices[0].row->name, "couleursProjecteur");
+    EXPECT_EQ(form::readScenarioLink("vitesse=vitesse7&airesBalayees=peut-etre&x1=2").messages,
+              (std::vector<std::string>{
+                  "Lien : la valeur « vitesse7 » de « vitesse » n'est pas l'un de « vitesseMax », « vitesse5 », "
+                  "« vitesse20 », « vitesse60 » : ignorée.",
+                  "Lien : la valeur « peut-etre » de « airesBalayees » n'est pas « oui » ou « non » : ignorée.",
+                  "Le pas de temps (HScroll1) manque : la barre « Finesse du calcul » garde sa valeur."}));
+}
+
 // A scenario holds every box that can be typed into, and no other.
 TEST(Scenario, NamesTheTwelveInputBoxesOfTheWindow)
 {
