@@ -8,7 +8,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { launch } from './browsers.mjs';
-import { browserName, closeBox, hexOf, memoryRun, nextBox, openPage, shownTwips, typeInto } from './window_page.mjs';
+import { browserName, hexOf, memoryRun, runToTheEnd, shownTwips, typeInto, withPage } from './window_page.mjs';
 
 // Sheet 3's ellipse: the Sun alone, the body at 0,9 AU above it, slower than the circle.
 const sheet3 = { G1: '13271244', x1: '1,9', y1: '1', G2: '0', x2: '3,6', y2: '1,9',
@@ -20,29 +20,10 @@ let session;
 before(async () => { session = await launch(browserName, { locale: 'fr-FR' }); });
 after(() => session?.close());
 
-async function withWindow(options, body) {
-  const window = await openPage(session.browser, options);
-  try {
-    await body(window.page);
-    assert.deepEqual(window.refused, [], 'no request leaves the page');
-    assert.deepEqual(window.errors, [], 'no script error');
-  } finally {
-    await window.page.evaluate(() => localStorage.clear());
-    await window.close();
-  }
-}
+const withWindow = (options, body) => withPage(session.browser, options, body, { clearStorage: true });
 
 async function typeAll(page, typed) {
   for (const [name, text] of Object.entries(typed)) await typeInto(page, name, text);
-}
-
-async function runToTheEnd(page) {
-  await page.click('#Command2');
-  for (;;) {
-    const box = await nextBox(page);
-    await closeBox(page);
-    if (box.text === 'Fin de calcul') return;
-  }
 }
 
 // What the drawing holds but the paths, as the in-memory session prints it: role, kind, points

@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { launch } from './browsers.mjs';
 import {
-  browserName, closeBox, contrast, hexOf, memoryRun, nextBox, openPage, shownTexts, shownTwips, typeInto, years,
+  browserName, closeBox, contrast, hexOf, memoryRun, nextBox, openPage, runToTheEnd, shownTexts, shownTwips, typeInto, years,
 } from './window_page.mjs';
 
 const drawn = ['corps', 'corps1', 'corps2', 'Line1', 'Line2'];
@@ -47,17 +47,6 @@ async function withWindow(options, body) {
   }
 }
 
-// Runs with these boxes typed, closes every box it shows, and returns their titles.
-async function runToTheEnd(page) {
-  await page.click('#Command2');
-  const titles = [];
-  for (;;) {
-    const box = await nextBox(page);
-    titles.push(box.title);
-    await closeBox(page);
-    if (box.text === 'Fin de calcul') return titles;
-  }
-}
 
 // The same texts, and the same singles in twips.
 function expectSameEnd(texts, twips, memory) {
