@@ -17,31 +17,12 @@
 namespace virenast::app {
 namespace {
 
-QRectF pixelsFromTwips(const QRectF& twips)
-{
-    return {twips.x() / form::twipsPerPixel, twips.y() / form::twipsPerPixel, twips.width() / form::twipsPerPixel,
-            twips.height() / form::twipsPerPixel};
-}
-
-QPointF pixelsFromTwips(const QPointF& twips) { return twips / form::twipsPerPixel; }
-
 // The whole pixels that a shape drawn in this rectangle may touch, its outline and
-// anti-aliasing included.
-QRect touchedPixels(const QRectF& pixels)
+// anti-aliasing included (a thick line of `margin` pixels either side).
+QRect touchedPixels(const QRectF& pixels, int margin = 2)
 {
-    return pixels.normalized().toAlignedRect().adjusted(-2, -2, 2, 2);
+    return pixels.normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin);
 }
-
-QPolygonF pixelsFromTwips(std::span<const sim::TwipPoint> points)
-{
-    QPolygonF polygon;
-    polygon.reserve(static_cast<qsizetype>(points.size()));
-    for (const sim::TwipPoint& point : points)
-        polygon.append(QPointF(point.x, point.y) / form::twipsPerPixel);
-    return polygon;
-}
-
-QRectF pixelsFromTwips(const QLineF& twips) { return QRectF(twips.p1() / form::twipsPerPixel, twips.p2() / form::twipsPerPixel); }
 
 // Draws the parts of a polyline that cross `within`, and only those: a long path costs a
 // repaint of a few pixels little more than a walk along its points. A dashed pen keeps its
@@ -102,7 +83,7 @@ void CircleShape::paint(QPainter& painter, const QColor& outline)
 {
     constexpr int steps = 8;  // places within a pixel, in each direction
     const qreal ratio = painter.device()->devicePixelRatioF();
-    const QRectF box = pixelsFromTwips(twips_);
+    const QRectF box = area_.pixels(twips_);
     const QSizeF size = box.size() * ratio;
     if (size != spriteSize_ || outline != spriteOutline_) {
         sprites_.clear();
@@ -182,12 +163,40 @@ LineShape* DrawingArea::addLine(const QString& name, QLineF twips)
 // paint, which draws every object that crosses them.
 void DrawingArea::shapeMoved(const QRectF& oldTwips, const QRectF& newTwips)
 {
-    update(touchedPixels(pixelsFromTwips(oldTwips)) | touchedPixels(pixelsFromTwips(newTwips)));
+    update(touchedPixels(pixels(oldTwips)) | touchedPixels(pixels(newTwips)));
 }
 
 void DrawingArea::lineMoved(const QLineF& oldTwips, const QLineF& newTwips)
 {
-    update(touchedPixels(pixelsFromTwips(oldTwips)) | touchedPixels(pixelsFromTwips(newTwips)));
+    update(touchedPixels(QRectF(pixels(oldTwips.p1()), pixels(oldTwips.p2()))) |
+           touchedPixels(QRectF(pixels(newTwips.p1()), pixels(newTwips.p2()))));
+}
+
+QRectF DrawingArea::pixels(const QRectF& twips) const
+{
+    return {twips.x() * perTwip_, twips.y() * perTwip_, twips.width() * perTwip_, twips.height() * perTwip_};
+}
+
+QPointF DrawingArea::pixels(const QPointF& twips) const { return twips * perTwip_; }
+
+QPolygonF DrawingArea::pixels(std::span<const sim::TwipPoint> points) const
+{
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const sim::TwipPoint& point : points) polygon.append(QPointF(point.x, point.y) * perTwip_);
+    return polygon;
+}
+
+void DrawingArea::setScale(double scale)
+{
+    const double perTwip = scale / form::twipsPerPixel;
+    if (perTwip == perTwip_) return;
+    perTwip_ = perTwip;
+    QFont labels = font();
+    labels.setPixelSize(std::max(1, static_cast<int>(std::lround(11 * scale))));
+    setFont(labels);
+    painted_.clear();
+    update();
 }
 
 void DrawingArea::setShapes(Shapes shapes)
@@ -232,74 +241,130 @@ void DrawingArea::refreshShapes()
 {
     if (!shapes_) return;
     std::map<std::uint32_t, Painted> now;
-    bool whole = false;
-    QRectF added;
+    QRect changed;
+    const auto reachOf = [this](const sim::DrawnShape& shape, std::size_t from = 0) {
+        return touchedPixels(pixels(shape.points.subspan(from)).boundingRect(), margin(shape));
+    };
     for (const sim::DrawnShape& shape : shapes_()) {
-        now[shape.id] = {shape.revision, shape.rebuilt, shape.points.size()};
         const auto before = painted_.find(shape.id);
         if (before == painted_.end()) {
-            whole = whole || !shape.points.empty();
+            const QRect reach = reachOf(shape);
+            now[shape.id] = {shape.revision, shape.rebuilt, shape.points.size(), reach};
+            changed |= reach;
             continue;
         }
         const Painted& was = before->second;
+        Painted& painted = now[shape.id] = was;
         if (was.revision == shape.revision) continue;
+        painted.revision = shape.revision;
+        painted.rebuilt = shape.rebuilt;
+        painted.points = shape.points.size();
         // The common case, a run going on: a path only grew. Repaint from the last point painted
-        // to the new ones; anything else repaints the whole drawing.
-        const bool grew = shape.kind == sim::DrawnKind::Polyline && was.rebuilt == shape.rebuilt &&
-                          was.points > 0 && shape.points.size() >= was.points;
-        if (!grew) {
-            whole = true;
-        } else if (shape.points.size() > was.points) {
-            added |= pixelsFromTwips(shape.points.subspan(was.points - 1)).boundingRect();
+        // to the new ones (not the whole path, whose reach grows with them); a shape that changed
+        // otherwise, where it was and where it is.
+        const bool grew = shape.kind == sim::DrawnKind::Polyline && was.rebuilt == shape.rebuilt && was.points > 0 &&
+                          shape.points.size() >= was.points;
+        if (grew) {
+            if (shape.points.size() == was.points) continue;
+            const QRect added = reachOf(shape, was.points - 1);
+            painted.reach |= added;
+            changed |= added;
+        } else {
+            painted.reach = reachOf(shape);
+            changed |= was.reach | painted.reach;
         }
     }
-    whole = whole || std::ranges::any_of(painted_, [&now](const auto& entry) { return !now.contains(entry.first); });
+    for (const auto& [id, was] : painted_)
+        if (!now.contains(id)) changed |= was.reach;
     painted_ = std::move(now);
-    if (whole) update();
-    else if (!added.isNull()) update(touchedPixels(added));
+    if (!changed.isEmpty()) update(changed);
+    if (summary_) {
+        const QString described = QString::fromStdString(summary_());
+        if (described != accessibleDescription()) setAccessibleDescription(described);
+    }
+}
+
+int DrawingArea::margin(const sim::DrawnShape& shape) const
+{
+    // A text reaches well beyond its point; a thick line or a dot a few pixels.
+    if (shape.kind == sim::DrawnKind::Text) return static_cast<int>(std::ceil(fontMetrics().horizontalAdvance(
+                                                   QString::fromUtf8(shape.text.data(), std::ssize(shape.text))))) / 2 + 4;
+    const double width = strokeWidth(shape.role, 3);
+    const int head = shape.kind == sim::DrawnKind::Arrow || shape.kind == sim::DrawnKind::CutArrow ? 10 : 0;
+    return static_cast<int>(std::ceil(width)) + 2 + head;
+}
+
+double DrawingArea::strokeWidth(sim::DrawnRole role, double otherwise) const
+{
+    if (!palette_) return otherwise;
+    return palette_->strokeWidth(role).value_or(otherwise);
 }
 
 void DrawingArea::paintShape(QPainter& painter, const sim::DrawnShape& shape, const QRectF& within)
 {
     const QColor colour = colourOf(shape.role);
-    QPen pen(colour, 2);  // two pixels, to be seen from the back of a class
+    // Two pixels, to be seen from the back of a class, unless the scheme asks for more.
+    QPen pen(colour, strokeWidth(shape.role, 2));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     // Dashed, so that two runs can be told apart in the same colour.
     if (shape.style == sim::LineStyle::Dashed) pen.setStyle(Qt::DashLine);
-    const QPolygonF points = pixelsFromTwips(shape.points);
+    const QPolygonF points = pixels(shape.points);
     switch (shape.kind) {
     case sim::DrawnKind::Polyline:
         if (points.size() > 1) drawPolylineWithin(painter, points, within, pen);
         break;
-    case sim::DrawnKind::Polygon:
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colour);
+    case sim::DrawnKind::Polygon: {
+        // A light fill of the colour, edged with the colour itself.
+        QColor fill = colour;
+        fill.setAlphaF(form::fillOpacity);
+        painter.setPen(QPen(colour, 1));
+        painter.setBrush(fill);
         painter.drawPolygon(points);
         break;
-    case sim::DrawnKind::Arrow: {
-        if (points.size() < 2) break;
+    }
+    case sim::DrawnKind::Arrow:
+    case sim::DrawnKind::CutArrow: {
+        if (points.size() < 2 || points[0] == points[1]) break;  // a vector of zero shows nothing
         const QLineF shaft(points[0], points[1]);
         painter.setPen(pen);
         painter.drawLine(shaft);
+        QLineF back(points[1], points[0]);
+        if (shape.kind == sim::DrawnKind::CutArrow) {
+            // Cut at the drawing's edge: a bar across its end instead of a head.
+            QLineF bar = back.normalVector();
+            bar.setLength(6);
+            painter.drawLine(QLineF(bar.pointAt(-1), bar.p2()));
+            break;
+        }
         // A head of 9 pixels whose sides open at 25 degrees either way.
-        QLineF side(points[1], points[0]);
-        side.setLength(std::min<qreal>(9, shaft.length()));
+        back.setLength(std::min<qreal>(9 + pen.widthF(), shaft.length()));
         QPolygonF head{points[1]};
         for (const qreal angle : {-25.0, 25.0}) {
-            QLineF turned = side;
-            turned.setAngle(side.angle() + angle);
-            head << turned.p2();
+            QLineF side = back;
+            side.setAngle(back.angle() + angle);
+            head << side.p2();
         }
         painter.setBrush(colour);
         painter.drawPolygon(head);
         break;
     }
-    case sim::DrawnKind::Text:
-        if (points.isEmpty()) break;
-        painter.setPen(colour);
-        painter.drawText(points[0], QString::fromUtf8(shape.text.data(), static_cast<qsizetype>(shape.text.size())));
+    case sim::DrawnKind::Dots: {
+        const qreal radius = strokeWidth(shape.role, 3);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        for (const QPointF& point : points) painter.drawEllipse(point, radius, radius);
         break;
+    }
+    case sim::DrawnKind::Text: {
+        if (points.isEmpty()) break;
+        const QString text = QString::fromUtf8(shape.text.data(), static_cast<qsizetype>(shape.text.size()));
+        QRectF box(QPointF(), QSizeF(fontMetrics().horizontalAdvance(text) + 2, fontMetrics().height()));
+        box.moveCenter(points[0]);
+        painter.setPen(colour);
+        painter.drawText(box, Qt::AlignCenter, text);
+        break;
+    }
     }
 }
 
@@ -319,11 +384,11 @@ void DrawingArea::paintEvent(QPaintEvent* event)
     painter.setPen(outline);
     // Lines first, so that the bodies sit on top of the ends that join them.
     for (const LineShape* line : lines_)
-        painter.drawLine(QLineF(pixelsFromTwips(line->twipLine().p1()), pixelsFromTwips(line->twipLine().p2())));
+        painter.drawLine(QLineF(pixels(line->twipLine().p1()), pixels(line->twipLine().p2())));
     // The moving body was created first; it is painted last so that it is never hidden.
     for (auto it = circles_.crbegin(); it != circles_.crend(); ++it) {
         CircleShape* circle = *it;
-        if (event->region().intersects(touchedPixels(pixelsFromTwips(circle->twipBox()))))
+        if (event->region().intersects(touchedPixels(pixels(circle->twipBox()))))
             circle->paint(painter, outline.color());
     }
     // The border last, and only where the repainted places reach it.

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QPolygonF>
 #include <QHash>
 #include <QLineF>
 #include <QPainter>
@@ -18,6 +19,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace virenast::app {
@@ -116,7 +118,16 @@ public:
     void shapeMoved(const QRectF& oldTwips, const QRectF& newTwips);
     void lineMoved(const QLineF& oldTwips, const QLineF& newTwips);
 
+    // Draws everything this many times its size (twips to pixels: `scale` / 15), text and all.
+    void setScale(double scale);
+    QRectF pixels(const QRectF& twips) const;
+    QPointF pixels(const QPointF& twips) const;
+    QPolygonF pixels(std::span<const sim::TwipPoint> points) const;
+
     void setShapes(Shapes shapes);
+    // What the drawing shows beyond its shapes, in words: its description for a screen reader.
+    using Summary = std::function<std::string()>;
+    void setSummary(Summary summary) { summary_ = std::move(summary); }
     // Every colour the drawing shows, by role: its back, the outlines, the circles, the shapes.
     void setColours(const form::Palette& palette);
     // Called at each turn of the window: repaints what the shapes gained since the last turn (the
@@ -131,19 +142,27 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // What the drawing shows of a shape: the revisions and the points it was painted at.
+    // What the drawing shows of a shape: the revisions and the points it was painted at, and the
+    // pixels it reached.
     struct Painted {
         std::uint64_t revision;
         std::uint64_t rebuilt;
         std::size_t points;
+        QRect reach;
     };
 
     void paintShape(QPainter& painter, const sim::DrawnShape& shape, const QRectF& within);
+    // The scheme's width of a line of that role, in pixels, or `otherwise`.
+    double strokeWidth(sim::DrawnRole role, double otherwise) const;
+    // How far beyond its points a shape may paint, in pixels.
+    int margin(const sim::DrawnShape& shape) const;
     QColor colourOf(sim::DrawnRole role) const;
 
     QList<CircleShape*> circles_;
     QList<LineShape*> lines_;
+    double perTwip_ = 1.0 / 15;  // pixels per twip
     Shapes shapes_;
+    Summary summary_;
     std::optional<form::Palette> palette_;
     std::map<std::uint32_t, Painted> painted_;  // by the shape's id
 };

@@ -70,7 +70,11 @@ bool FileCommands::openScenario(const QString& path)
     if (!reading.messages.empty())
         platform_.messageBox(form::scenarioMessagesText(reading), scenarioTitle,
                              reading.refused ? platform::MessageStyle::Critical : platform::MessageStyle::Information);
-    return !reading.refused;
+    if (reading.refused) return false;
+    // The drawing shows what the boxes now say, as "Réinitialiser le graphique" would.
+    session_.perform(form::Command::ResetScene);
+    platform_.showTurn();
+    return true;
 }
 
 void FileCommands::saveScenario(const QString& path)

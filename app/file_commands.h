@@ -29,7 +29,8 @@ public:
     FileCommands(QWidget& window, QtWindowPlatform& platform, form::Session& session);
 
     void perform(form::FileCommand command);
-    // Opens the scenario file at `path` into the boxes; whether anything of it was taken.
+    // Opens the scenario file at `path` into the boxes and the choices, and places the bodies as
+    // the boxes say; whether anything of it was taken.
     bool openScenario(const QString& path);
     bool canSaveMeasurements() const;
 

@@ -176,6 +176,7 @@ Form1::Form1(const QLocale& locale)
         case ControlKind::MenuItem: continue;  // built with the menu bar, from its row
         }
         finish(*widget, control);
+        placed_.push_back({widget, control.box()});
         if (control.colour != form::Colour::Default) coloured_.push_back({widget, control.colour});
         if (control.kind == ControlKind::Frame || control.currentValue) keepClear.push_back(widget);
         if (control.takesFocus()) tabStops.emplace_back(control.tabIndex, widget);
@@ -195,6 +196,8 @@ Form1::Form1(const QLocale& locale)
     fileCommands_ = std::make_unique<FileCommands>(*this, *platform_, *session_);
     drawingArea_ = logic.drawingArea;
     drawingArea_->setShapes([this] { return session_->drawnShapes(); });
+    drawingArea_->setSummary([this] { return session_->drawingSummary(); });
+    client->installEventFilter(this);  // a larger window draws its whole layout larger
 
     menuBar_ = new MenuBar(*menuBar(), [this](const form::MenuRow& row) { choose(row); }, [this] { refreshFileMenu(); });
     showChoices();
@@ -245,6 +248,7 @@ void Form1::choose(const form::MenuRow& row)
 void Form1::showChoices()
 {
     menuBar_->show(session_->choices());
+    applyColours();  // the scheme may be another
     drawingArea_->refreshShapes();
 }
 
@@ -270,6 +274,39 @@ void Form1::applyColours()
         box->setPalette(colours);
     }
     drawingArea_->setColours(palette);
+}
+
+// The window made larger (maximised on a projector's screen) or smaller draws its whole layout
+// at the largest scale that fits, as the page does: every control placed and sized, and its text
+// written, at that scale; the drawing too, while the logic still sees it in its own twips.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        const QSize size = centralWidget()->size();
+        const double scale = std::min(static_cast<double>(size.width()) * form::twipsPerPixel / form::clientWidth,
+                                      static_cast<double>(size.height()) * form::twipsPerPixel / form::clientHeight);
+        if (scale > 0) scaleTo(scale, size);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The layout at that scale, in the middle of the client area.
+void Form1::scaleTo(double scale, QSize client)
+{
+    const auto scaled = [scale](int twips) { return static_cast<int>(std::lround(twips * scale / form::twipsPerPixel)); };
+    const QPoint offset((client.width() - scaled(form::clientWidth)) / 2, (client.height() - scaled(form::clientHeight)) / 2);
+    if (scale == scale_ && offset == offset_) return;
+    scale_ = scale;
+    offset_ = offset;
+    for (const auto& [widget, box] : placed_) {
+        // Each edge rounded on its own, so that controls that meet at scale 1 still meet.
+        widget->setGeometry(QRect(offset + QPoint(scaled(box.left), scaled(box.top)),
+                                  offset + QPoint(scaled(box.left + box.width) - 1, scaled(box.top + box.height) - 1)));
+    }
+    QFont text = font();
+    text.setPixelSize(std::max(1, static_cast<int>(std::lround(11 * scale))));
+    centralWidget()->setFont(text);
+    drawingArea_->setScale(scale);
 }
 
 // A paced run does not make up the time the window spent minimised or hidden: it goes on from

@@ -173,15 +173,10 @@ void QtWindowPlatform::setLinePoint(platform::Line line, platform::LineEnd which
     throw platform::Error("no such end of a line");
 }
 
-float QtWindowPlatform::frameWidth()
-{
-    return static_cast<float>(widgets_.drawingArea->width() * form::twipsPerPixel);
-}
+// The drawing's size as described, whatever the scale the window is drawn at.
+float QtWindowPlatform::frameWidth() { return static_cast<float>(form::drawingArea().box().width); }
 
-float QtWindowPlatform::frameHeight()
-{
-    return static_cast<float>(widgets_.drawingArea->height() * form::twipsPerPixel);
-}
+float QtWindowPlatform::frameHeight() { return static_cast<float>(form::drawingArea().box().height); }
 
 std::int16_t QtWindowPlatform::scrollValue() { return static_cast<std::int16_t>(widgets_.timeStep->value()); }
 

@@ -50,6 +50,11 @@ void DisplayChoices::choose(const MenuRow& row)
 
 bool DisplayChoices::checks(const MenuRow& row) const { return checked_[menuRowIndex(row)]; }
 
+void DisplayChoices::set(const MenuRow& row, bool checked)
+{
+    if (checks(row) != checked && (row.kind == MenuRowKind::Checkable || checked)) choose(row);
+}
+
 bool DisplayChoices::checked(std::string_view item) const
 {
     const MenuRow* row = findMenuRow(item);

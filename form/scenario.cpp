@@ -27,6 +27,37 @@ constexpr std::array<ScenarioBox, 12> boxes{{
     {TextBox::Text1, "annees"},
 }};
 
+// How a display choice is written: a checkable item under its name, "oui" or "non"; the
+// projector's colours under "couleurs"; a group of exclusive items under the group's name,
+// the item's name as its value.
+struct ChoiceSpelling {
+    const char* key;
+    const char* on;   // nullptr for a group, whose value is its item's name
+    const char* off;
+};
+
+ChoiceSpelling spellingOf(const MenuRow& row)
+{
+    if (std::string_view(row.name) == projectorItemName) return {"couleurs", "projecteur", "standard"};
+    if (row.kind == MenuRowKind::Exclusive) return {row.group, nullptr, nullptr};
+    return {row.name, "oui", "non"};
+}
+
+// The rows that stand for a choice in a scenario: each checkable item, and the first item of
+// each group.
+std::vector<const MenuRow*> choiceRows()
+{
+    std::vector<const MenuRow*> rows;
+    for (const MenuRow& row : menuBarRows()) {
+        if (!row.checkable()) continue;
+        const bool groupSeen = row.group != nullptr && std::any_of(rows.begin(), rows.end(), [&](const MenuRow* seen) {
+                                   return seen->group != nullptr && std::string_view(seen->group) == row.group;
+                               });
+        if (!groupSeen) rows.push_back(&row);
+    }
+    return rows;
+}
+
 // The time step's control: its name in a scenario, and its caption in the messages.
 const char* timeStepName() { return timeStepBar().name; }
 std::string timeStepCaption() { return std::string("la barre « ") + timeStepBar().spoken.name + " »"; }
@@ -170,8 +201,13 @@ public:
             takeTimeStep(text, where);
             return;
         }
+        if (*nameIndex > boxes.size()) {
+            takeChoice(*choices_[*nameIndex - boxes.size() - 1], text, where);
+            return;
+        }
         reading_.scenario.texts[*nameIndex] = std::string(text);
         ++taken_;
+        ++values_;
     }
 
     void leaveOut(std::string message)
@@ -186,7 +222,8 @@ public:
             reading_.messages.push_back("… et " + std::to_string(leftOut_ - shownMessagesCap) +
                                         " autres éléments ignorés.");
         if (taken_ == 0) return refuse("Aucune valeur n'a pu être lue dans ce scénario : rien n'a changé.");
-        if (!seen_[boxes.size()])
+        // (A scenario of display choices alone, such as "couleurs=projecteur", has no time step.)
+        if (!seen_[boxes.size()] && values_ > 0)
             reading_.messages.push_back("Le pas de temps (" + std::string(timeStepName()) + ") manque : " +
                                         timeStepCaption() + " garde sa valeur.");
         return std::move(reading_);
@@ -202,13 +239,43 @@ public:
     }
 
 private:
-    // Index in `boxes`, or boxes.size() for the time step.
-    static std::optional<std::size_t> indexOfName(std::string_view name)
+    // Index in `boxes`, boxes.size() for the time step, and past it for the choices.
+    std::optional<std::size_t> indexOfName(std::string_view name) const
     {
         for (std::size_t i = 0; i < boxes.size(); ++i)
             if (name == boxes[i].name() || (boxes[i].alias != nullptr && name == boxes[i].alias)) return i;
         if (name == timeStepName() || name == scenarioTimeStepAlias) return boxes.size();
+        for (std::size_t i = 0; i < choices_.size(); ++i)
+            if (name == spellingOf(*choices_[i]).key) return boxes.size() + 1 + i;
         return std::nullopt;
+    }
+
+    void takeChoice(const MenuRow& row, std::string_view text, const std::string& where)
+    {
+        const ChoiceSpelling spelling = spellingOf(row);
+        const std::string_view value = trimmed(text);
+        std::string expected;
+        if (spelling.on != nullptr) {
+            if (value == spelling.on || value == spelling.off) {
+                reading_.scenario.choices.push_back({&row, value == spelling.on});
+                ++taken_;
+                return;
+            }
+            expected = quoted(spelling.on) + " ou " + quoted(spelling.off);
+        } else {
+            for (const MenuRow& item : menuBarRows()) {
+                if (item.group == nullptr || std::string_view(item.group) != row.group) continue;
+                if (value == item.name) {
+                    reading_.scenario.choices.push_back({&item, true});
+                    ++taken_;
+                    return;
+                }
+                expected += (expected.empty() ? "" : ", ") + quoted(item.name);
+            }
+            expected = "l'un de " + expected;
+        }
+        leaveOut(where + "la valeur " + quoted(text) + " de " + quoted(spelling.key) + " n'est pas " + expected +
+                 " : ignorée.");
     }
 
     void takeTimeStep(std::string_view text, const std::string& where)
@@ -232,8 +299,10 @@ private:
     }
 
     ScenarioReading reading_;
-    std::array<bool, boxes.size() + 1> seen_{};
+    std::vector<const MenuRow*> choices_ = choiceRows();
+    std::vector<bool> seen_ = std::vector<bool>(boxes.size() + 1 + choices_.size());
     std::size_t taken_ = 0;
+    std::size_t values_ = 0;  // of the boxes
     std::size_t leftOut_ = 0;
 };
 
@@ -274,6 +343,11 @@ void forEachPair(const Scenario& scenario, Visit visit)
     for (std::size_t i = 0; i < boxes.size(); ++i)
         if (scenario.texts[i]) visit(std::string_view(boxes[i].name()), std::string_view(*scenario.texts[i]));
     if (scenario.timeStepHours) visit(std::string_view(timeStepName()), std::to_string(*scenario.timeStepHours));
+    for (const ScenarioChoice& choice : scenario.choices) {
+        const ChoiceSpelling spelling = spellingOf(*choice.row);
+        if (spelling.on != nullptr) visit(std::string_view(spelling.key), std::string_view(choice.checked ? spelling.on : spelling.off));
+        else if (choice.checked) visit(std::string_view(spelling.key), std::string_view(choice.row->name));
+    }
 }
 
 }  // namespace
@@ -282,7 +356,7 @@ std::span<const ScenarioBox> scenarioBoxes() { return boxes; }
 
 bool Scenario::empty() const
 {
-    return !timeStepHours &&
+    return !timeStepHours && choices.empty() &&
            std::none_of(texts.begin(), texts.end(), [](const auto& text) { return text.has_value(); });
 }
 
@@ -376,19 +450,29 @@ std::string scenarioFile(const Scenario& scenario)
     return file;
 }
 
-Scenario currentScenario(platform::WindowPlatform& window)
+Scenario currentScenario(platform::WindowPlatform& window, const DisplayChoices& choices)
 {
     Scenario scenario;
     for (std::size_t i = 0; i < boxes.size(); ++i) scenario.texts[i] = window.text(boxes[i].box);
     scenario.timeStepHours = window.scrollValue();
+    for (const MenuRow* row : choiceRows()) {
+        if (row->kind == MenuRowKind::Checkable) {
+            scenario.choices.push_back({row, choices.checks(*row)});
+            continue;
+        }
+        for (const MenuRow& item : menuBarRows())
+            if (item.group != nullptr && std::string_view(item.group) == row->group && choices.checks(item))
+                scenario.choices.push_back({&item, true});
+    }
     return scenario;
 }
 
-void applyScenario(const Scenario& scenario, platform::WindowPlatform& window)
+void applyScenario(const Scenario& scenario, platform::WindowPlatform& window, DisplayChoices& choices)
 {
     for (std::size_t i = 0; i < boxes.size(); ++i)
         if (scenario.texts[i]) window.setText(boxes[i].box, *scenario.texts[i]);
     if (scenario.timeStepHours) window.setScrollValue(static_cast<std::int16_t>(*scenario.timeStepHours));
+    for (const ScenarioChoice& choice : scenario.choices) choices.set(*choice.row, choice.checked);
 }
 
 std::string scenarioMessagesText(const ScenarioReading& reading)

@@ -15,7 +15,8 @@ cmake --preset release >/dev/null
 cmake --build --preset release --target virenast_sheet_picture >/dev/null
 mkdir -p docs/fiches
 export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
-for scenario in evasion orbite-circulaire orbite-elliptique pas-de-temps-1h pas-de-temps-24h masse huit; do
+for scenario in evasion orbite-circulaire orbite-elliptique pas-de-temps-1h pas-de-temps-24h masse huit loi-des-aires \
+  aires-deux-corps; do
   xvfb-run -a -s "-screen 0 1280x1024x24" build/release/tests/virenast_sheet_picture "$scenario" "docs/fiches/$scenario.png"
 done
 if command -v optipng >/dev/null; then

@@ -158,6 +158,7 @@ RunEnding OrbitSimulation::runSteps(RunState& run, std::optional<TwipPoint>& las
                                     recorded(attractions),
                                     {f1x.value(), f1y.value(), f2x.value(), f2y.value()},
                                     timeStep_,
+                                    endTime.value(),
                                     run.elapsed,
                                     years.value(),
                                     au(run.position),

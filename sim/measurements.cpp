@@ -3,6 +3,8 @@
 
 #include "sim/measurements.h"
 
+#include "sim/swept_sectors.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -17,6 +19,7 @@ void MeasurementLog::runStarted(const RunStarted& started)
     rows_ = std::vector<MeasurementRow>();
     stride_ = 1;
     depth_ = started.depth;
+    swept_ = 0;
 }
 
 void MeasurementLog::runStartState(const RunStartState& start)
@@ -33,7 +36,9 @@ void MeasurementLog::runStartState(const RunStartState& start)
                        0.0,
                        0.0,
                        0.0,
-                       start.attractions.has_value()};
+                       start.attractions.has_value(),
+                       0.0};
+    body1_ = start.body1;
     if (start.attractions) {
         row.distance1Au = start.attractions->distance1Au;
         row.distance2Au = start.attractions->distance2Au;
@@ -56,8 +61,9 @@ void MeasurementLog::stepComputed(const StepRecord& step)
     // The newest row was kept only for being the newest.
     if (from.step % stride_ != 0) rows_.pop_back();
     if (rows_.size() >= rowCap_) thin();
+    swept_ += sweptTriangle(body1_, step.drawnPosition, step.position);
     rows_.push_back({step.step, step.elapsed, step.elapsedYears, step.position.x, step.position.y, step.velocity.u,
-                     step.velocity.v, 0.0, 0.0, 0.0, 0.0, false});
+                     step.velocity.v, 0.0, 0.0, 0.0, 0.0, false, swept_});
 }
 
 void MeasurementLog::thin()
@@ -85,6 +91,7 @@ constexpr const char* headers[] = {
     "distance corps2 corps [UA]",
     "action corps1 corps [N]",
     "action corps2 corps [N]",
+    "aire balayée autour du corps1 [UA²]",
 };
 
 }  // namespace
@@ -119,6 +126,7 @@ void writeMeasurementsCsv(const TextSink& write, std::span<const MeasurementRow>
         field(row.distance2Au, row.hasAttractions);
         field(row.force1, row.hasAttractions);
         field(row.force2, row.hasAttractions);
+        field(row.sweptArea, true);
         out += "\r\n";
         if (out.size() >= piece) {
             write(out);

@@ -101,38 +101,9 @@ const char* colourName(form::Colour colour)
     case form::Colour::DisabledText: return "DisabledText";
     case form::Colour::DrawingBack: return "DrawingBack";
     case form::Colour::Outline: return "Outline";
-    case form::Colour::CurrentPath: return "CurrentPath";
-    case form::Colour::PreviousPath: return "PreviousPath";
     }
     return "";
 }
-
-// What the drawing's shapes are, by the numbers the program hands them over with.
-const char* drawnKindName(sim::DrawnKind kind)
-{
-    switch (kind) {
-    case sim::DrawnKind::Polyline: return "Polyline";
-    case sim::DrawnKind::Polygon: return "Polygon";
-    case sim::DrawnKind::Arrow: return "Arrow";
-    case sim::DrawnKind::Text: return "Text";
-    }
-    return "";
-}
-constexpr std::array allDrawnKinds{sim::DrawnKind::Polyline, sim::DrawnKind::Polygon, sim::DrawnKind::Arrow,
-                                   sim::DrawnKind::Text};
-
-const char* drawnRoleName(sim::DrawnRole role) { return colourName(form::colourOf(role)); }
-constexpr std::array allDrawnRoles{sim::DrawnRole::CurrentPath, sim::DrawnRole::PreviousPath};
-
-const char* lineStyleName(sim::LineStyle style)
-{
-    switch (style) {
-    case sim::LineStyle::Solid: return "Solid";
-    case sim::LineStyle::Dashed: return "Dashed";
-    }
-    return "";
-}
-constexpr std::array allLineStyles{sim::LineStyle::Solid, sim::LineStyle::Dashed};
 
 const char* messageStyleName(MessageStyle style)
 {
@@ -372,7 +343,7 @@ constexpr bool numberedInOrder(const Values& values)
         if (static_cast<std::size_t>(values[index]) != index) return false;
     return true;
 }
-static_assert(numberedInOrder(allDrawnKinds) && numberedInOrder(allDrawnRoles) && numberedInOrder(allLineStyles));
+static_assert(numberedInOrder(sim::allDrawnKinds) && numberedInOrder(sim::allDrawnRoles) && numberedInOrder(sim::allLineStyles));
 
 }  // namespace
 
@@ -402,9 +373,9 @@ std::string describeWindowAsJson()
         appendField(out, browserKey(entry.key), std::string_view(scrollActionName(entry.action)));
     out.back() = '}';
     out += ',';
-    appendNameList(out, "drawnKinds", allDrawnKinds, drawnKindName);
-    appendNameList(out, "drawnRoles", allDrawnRoles, drawnRoleName);
-    appendNameList(out, "lineStyles", allLineStyles, lineStyleName);
+    appendNameList(out, "drawnKinds", sim::allDrawnKinds, sim::drawnKindName);
+    appendNameList(out, "drawnRoles", sim::allDrawnRoles, sim::drawnRoleName);
+    appendNameList(out, "lineStyles", sim::allLineStyles, sim::lineStyleName);
     appendNamedValues(out, "fileCommands", allFileCommands, fileCommandName);
     out += "\"menuRows\":[";
     for (const MenuRow& row : form::menuBarRows()) {
@@ -437,7 +408,15 @@ std::string paletteAsJson(const form::Palette& palette)
         const auto role = static_cast<form::Colour>(index);
         if (const auto rgb = palette.of(role)) appendColour(out, colourName(role), *rgb);
     }
-    out.back() = '}';
+    // Each drawn role's colour, and its width where the scheme gives one: {"widths":{...}}.
+    for (const sim::DrawnRole role : sim::allDrawnRoles) appendColour(out, sim::drawnRoleName(role), palette.of(role));
+    out += "\"widths\":{";
+    for (const sim::DrawnRole role : sim::allDrawnRoles)
+        if (const auto width = palette.strokeWidth(role)) appendField(out, sim::drawnRoleName(role), static_cast<long long>(*width));
+    if (out.back() == '{') out += '}';
+    else out.back() = '}';
+    out += ',';
+    out += "\"fillOpacity\":" + std::to_string(form::fillOpacity) + '}';
     return out;
 }
 

@@ -54,6 +54,10 @@ EM_JS(void, page_draw, (const int* header, int headerCount, const float* points,
                      HEAPF32.subarray(points >> 2, (points >> 2) + pointCount),
                      (start, length) => UTF8ToString(texts + start, length));
 });
+// What the drawing shows beyond its shapes, in words, for a screen reader.
+EM_JS(void, page_describe_drawing, (const char* text, int length), {
+    Module.page.describeDrawing(UTF8ToString(text, length));
+});
 // Suspends the run for about that many milliseconds, the browser painting and taking input.
 EM_ASYNC_JS(void, page_wait, (double milliseconds), { await Module.page.wait(milliseconds); });
 // These two suspend the program until the browser has had its turn, or the box is closed.
@@ -179,6 +183,10 @@ void WebPlatform::handOverDrawing()
     for (const auto& [id, handed] : handedOver_)
         if (!now.contains(id)) handOver(id, Handing::Gone, nullptr, 0);
     handedOver_ = std::move(now);
+    if (std::string summary = session_->drawingSummary(); summary != summary_) {
+        summary_ = std::move(summary);
+        page_describe_drawing(summary_.data(), static_cast<int>(summary_.size()));
+    }
     if (drawingHeader_.empty()) return;
     page_draw(drawingHeader_.data(), static_cast<int>(drawingHeader_.size()), drawingPoints_.data(),
               static_cast<int>(drawingPoints_.size()), drawingTexts_.c_str());

@@ -67,6 +67,7 @@ private:
     std::vector<std::int32_t> drawingHeader_;
     std::vector<float> drawingPoints_;
     std::string drawingTexts_;
+    std::string summary_;
     std::array<std::array<float, 4>, platform::shapeCount> shapes_{};
     std::array<std::array<float, 4>, platform::lineCount> lines_{};
     std::string readBuffer_;

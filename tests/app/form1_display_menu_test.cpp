@@ -57,7 +57,7 @@ TEST_F(Form1DisplayMenu, ItemsAreTheRowsNamedCheckableAndSpoken)
         EXPECT_EQ(item(window, name)->text(), QString::fromUtf8(marked));
     QMenu* menu = item(window, "affichage")->menu();
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->actions().size(), 5);
+    EXPECT_EQ(menu->actions().size(), 11);  // seven choices of what is drawn, then the four paces
 
     // The paces exclude one another; the path is chosen on its own.
     item(window, "vitesse20")->trigger();
@@ -71,14 +71,14 @@ TEST_F(Form1DisplayMenu, ItemsAreTheRowsNamedCheckableAndSpoken)
     // A screen reader reads each item's name and whether it is checked.
     QAccessibleInterface* items = QAccessible::queryAccessibleInterface(menu);
     ASSERT_NE(items, nullptr);
-    ASSERT_EQ(items->childCount(), 5);
+    ASSERT_EQ(items->childCount(), 11);
     EXPECT_EQ(items->child(0)->text(QAccessible::Name), "Trajectoire");
     EXPECT_TRUE(items->child(0)->state().checkable);
     EXPECT_FALSE(items->child(0)->state().checked);
-    EXPECT_EQ(items->child(2)->text(QAccessible::Name), "1 an en 5 secondes");
-    EXPECT_EQ(items->child(3)->text(QAccessible::Name), "1 an en 20 secondes");
-    EXPECT_TRUE(items->child(3)->state().checked);
-    EXPECT_FALSE(items->child(1)->state().checked);
+    EXPECT_EQ(items->child(8)->text(QAccessible::Name), "1 an en 5 secondes");
+    EXPECT_EQ(items->child(9)->text(QAccessible::Name), "1 an en 20 secondes");
+    EXPECT_TRUE(items->child(9)->state().checked);
+    EXPECT_FALSE(items->child(7)->state().checked);
 }
 
 TEST_F(Form1DisplayMenu, AltAndItsLetterOrF10OpenTheMenu)
@@ -105,7 +105,7 @@ TEST_F(Form1DisplayMenu, AltAndItsLetterOrF10OpenTheMenu)
     QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Return);
-    EXPECT_TRUE(item(window, "vitesse5")->isChecked());
+    EXPECT_TRUE(item(window, "vecteursForces")->isChecked());
 }
 
 QImage drawing(app::Form1& window) { return window.findChild<QWidget*>("frame1")->grab().toImage(); }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/form1.h"
+#include "form1_test_support.h"
 #include "qstring_printing.h"
 
 #include <QAction>
@@ -184,3 +185,31 @@ TEST_F(Form1LayoutTest, TabWalksTheInputsInTheirTabOrderFromTheScrollBar)
 
 }  // namespace
 }  // namespace virenast::app
+
+namespace virenast::testing {
+namespace {
+
+// Made twice as large (maximised on a projector's screen), the window draws its whole layout twice
+// as large in the middle of its client area, text and drawing included; the logic still sees the
+// drawing in its own twips, so a run ends as in a window of the usual size.
+TEST(Form1Scale, ALargerWindowDrawsItsLayoutLargerAndRunsTheSame)
+{
+    const RunDisplay usual = undisturbedRunEnd("0,5");
+    app::Form1 window{QLocale(QLocale::French)};
+    window.show();
+    QWidget* client = window.centralWidget();
+    window.resize(window.width() + 1016 + 100, window.height() + 688);  // the client 2132 × 1376
+    QTest::qWait(20);
+    ASSERT_EQ(client->size(), QSize(2132, 1376));
+    EXPECT_DOUBLE_EQ(window.scale(), 2.0);
+    EXPECT_EQ(window.findChild<QWidget*>("frame1")->geometry(), QRect(50, 0, 2034, 1090));
+    EXPECT_EQ(window.findChild<QWidget*>("Command2")->geometry(), QRect(50 + 864, 1232, 242, 66));
+    EXPECT_EQ(window.findChild<QWidget*>("Label1")->font().pixelSize(), 22);
+    typeInto(window, "Text1", QStringLiteral("0,5"));
+    MessageBoxWatcher boxes;
+    button(window, "Command2")->click();
+    EXPECT_EQ(runDisplay(window), usual);
+}
+
+}  // namespace
+}  // namespace virenast::testing

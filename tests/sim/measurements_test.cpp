@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <string>
 #include <vector>
 
@@ -81,13 +83,24 @@ TEST(Measurements, TheCsvHoldsWhatTheWindowShowedAtEachStep)
     EXPECT_EQ(table[0],
               (std::vector<std::string>{"temps [années]", "temps [s]", "x [UA]", "y [UA]", "vx [m/s]", "vy [m/s]",
                                         "distance corps1 corps [UA]", "distance corps2 corps [UA]",
-                                        "action corps1 corps [N]", "action corps2 corps [N]"}));
+                                        "action corps1 corps [N]", "action corps2 corps [N]",
+                                        "aire balayée autour du corps1 [UA²]"}));
     EXPECT_EQ(table[1], (std::vector<std::string>{"0", "0", "1,3", "1,5", "1900", "0", shown[0].d1, shown[0].d2,
-                                                  shown[0].f1, shown[0].f2}));
+                                                  shown[0].f1, shown[0].f2, "0"}));
     long mismatches = 0;
+    // The area swept about body 1 (1,3; 1), summed again from the positions the file holds.
+    const auto number = [&](const std::string& text) { return window.numbers().toNumber(text); };
+    double swept = 0;
     for (std::size_t k = 1; k <= shown.size(); ++k) {
         const std::vector<std::string>& row = table[k + 1];
-        ASSERT_EQ(row.size(), 10u);
+        ASSERT_EQ(row.size(), 11u);
+        const std::vector<std::string>& before = table[k];
+        const double ax = number(before[2]) - 1.3;
+        const double ay = number(before[3]) - 1;
+        const double bx = number(row[2]) - 1.3;
+        const double by = number(row[3]) - 1;
+        swept += std::fabs(ax * by - ay * bx) / 2;
+        mismatches += std::fabs(number(row[10]) / swept - 1) > 1e-9;
         bool same = row[0] == shown[k - 1].years && row[1] == std::to_string(3600 * k) && row[2] == shown[k - 1].x &&
                     row[3] == shown[k - 1].y;
         if (k < shown.size())
@@ -101,7 +114,8 @@ TEST(Measurements, TheCsvHoldsWhatTheWindowShowedAtEachStep)
     EXPECT_EQ(last[0], window.caption(Label::tempscourant));
     EXPECT_EQ(last[2], window.shownText(TextBox::xsc));
     EXPECT_EQ(last[3], window.shownText(TextBox::ysc));
-    EXPECT_EQ((std::vector<std::string>(last.begin() + 6, last.end())), (std::vector<std::string>(4)));
+    EXPECT_EQ((std::vector<std::string>(last.begin() + 6, last.end() - 1)), (std::vector<std::string>(4)));
+    EXPECT_NE(last.back(), "");
 }
 
 // Under the dot, the fields are separated by commas.
@@ -113,7 +127,7 @@ TEST(Measurements, EveryNthStepKeepsTheStartAndTheEnd)
     const Table table = parsed(csvOf(log, window.numbers(), 1000), ',');
     ASSERT_EQ(table.size(), 1 + 1 + 72 + 1);
     EXPECT_EQ(table[1][2], "1.3");
-    EXPECT_EQ(table[74].size(), 10u);
+    EXPECT_EQ(table[74].size(), 11u);
     EXPECT_EQ(table[1][1], "0");
     EXPECT_EQ(table[2][1], std::to_string(1000 * 3600));
     EXPECT_EQ(table[73][1], std::to_string(72000 * 3600));

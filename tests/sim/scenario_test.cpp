@@ -153,7 +153,7 @@ Scenario oddScenario()
     window.type(TextBox::Text4, "1000,5é");
     window.type(TextBox::vy, "");
     window.moveScrollBar(24);
-    return form::currentScenario(window);
+    return form::currentScenario(window, form::DisplayChoices());
 }
 
 TEST(Scenario, AFileOrALinkReadsBackToTheSameBoxes)
@@ -175,7 +175,8 @@ TEST(Scenario, ApplyingTypesTheTextsAndKeepsTheBoxesLeftOut)
     MemoryPlatform window;
     loadWindowDefaults(window);
     const ScenarioReading reading = form::readScenarioLink("masse=abc&annees=2&pas=12");
-    form::applyScenario(reading.scenario, window);
+    form::DisplayChoices choices;
+    form::applyScenario(reading.scenario, window, choices);
     EXPECT_EQ(window.shownText(TextBox::Text4), "abc");
     EXPECT_EQ(window.shownText(TextBox::Text1), "2");
     EXPECT_EQ(window.shownText(TextBox::G1), "3500");
@@ -192,16 +193,49 @@ TEST(Scenario, ARefusedInputChangesNothing)
 {
     MemoryPlatform window;
     loadWindowDefaults(window);
-    const Scenario before = form::currentScenario(window);
+    form::DisplayChoices choices;
+    const Scenario before = form::currentScenario(window, choices);
     std::string randomBytes(10 * 1024 * 1024, '\0');
     unsigned state = 12345;
     for (char& byte : randomBytes) byte = static_cast<char>((state = state * 1103515245 + 12345) >> 16);
     const ScenarioReading reading = form::readScenarioFile(randomBytes);
     ASSERT_TRUE(reading.refused);
-    form::applyScenario(reading.scenario, window);
-    EXPECT_EQ(form::currentScenario(window), before);
+    form::applyScenario(reading.scenario, window, choices);
+    EXPECT_EQ(form::currentScenario(window, choices), before);
     EXPECT_EQ(form::scenarioMessagesText(reading),
               "Le scénario n'a pas été ouvert :\n- Le scénario dépasse 64 Kio : il n'est pas lu, rien n'a changé.");
+}
+
+// The display choices go into a scenario by their names and come back the same, a link asking
+// for the projector alone is no fault, and a value that names nothing is said.
+TEST(Scenario, CarriesTheDisplayChoicesByTheirNames)
+{
+    MemoryPlatform window;
+    loadWindowDefaults(window);
+    form::DisplayChoices chosen;
+    for (const char* item : {"vecteurVitesse", "couleursProjecteur", "vitesse20", "trajectoire"})
+        chosen.choose(*form::findMenuRow(item));
+    const Scenario scenario = form::currentScenario(window, chosen);
+    const std::string link = form::scenarioLink(scenario);
+    for (const char* pair : {"&trajectoire=non&vecteurVitesse=oui&", "&couleurs=projecteur&vitesse=vitesse20"})
+        EXPECT_NE(link.find(pair), std::string::npos) << link;
+    for (const ScenarioReading& reading : {form::readScenarioLink(link), form::readScenarioFile(form::scenarioFile(scenario))}) {
+        EXPECT_TRUE(reading.messages.empty()) << form::scenarioMessagesText(reading);
+        form::DisplayChoices opened;
+        form::applyScenario(reading.scenario, window, opened);
+        EXPECT_EQ(opened, chosen);
+    }
+    const ScenarioReading projector = form::readScenarioLink("virenast.html#couleurs=projecteur");
+    EXPECT_FALSE(projector.refused);
+    EXPECT_TRUE(projector.messages.empty()) << form::scenarioMessagesText(projector);
+    ASSERT_EQ(projector.scenario.choices.size(), 1u);
+    EXPECT_STREQ(projector.scenario.choices[0].row->name, "couleursProjecteur");
+    EXPECT_EQ(form::readScenarioLink("vitesse=vitesse7&airesBalayees=peut-etre&x1=2").messages,
+              (std::vector<std::string>{
+                  "Lien : la valeur « vitesse7 » de « vitesse » n'est pas l'un de « vitesseMax », « vitesse5 », "
+                  "« vitesse20 », « vitesse60 » : ignorée.",
+                  "Lien : la valeur « peut-etre » de « airesBalayees » n'est pas « oui » ou « non » : ignorée.",
+                  "Le pas de temps (HScroll1) manque : la barre « Finesse du calcul » garde sa valeur."}));
 }
 
 // A scenario holds every box that can be typed into, and no other.

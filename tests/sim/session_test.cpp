@@ -6,27 +6,16 @@
 #include "form/session.h"
 #include "platform/memory_platform.h"
 #include "support/default_window.h"
+#include "support/map_choice_store.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 namespace virenast::testing {
 namespace {
 
 using namespace std::chrono_literals;
-
-class MapStore final : public form::ChoiceStore {
-public:
-    std::optional<std::string> read(std::string_view key) override
-    {
-        const auto found = values.find(std::string(key));
-        return found == values.end() ? std::nullopt : std::optional(found->second);
-    }
-    void write(std::string_view key, std::string_view value) override { values[std::string(key)] = value; }
-    std::map<std::string, std::string> values;
-};
 
 class FakeClock final : public sim::PaceClock {
 public:
@@ -47,8 +36,9 @@ TEST(Session, TakesItsChoicesFromTheStoreKeepsThemAndDrawsWhatTheyShow)
     EXPECT_EQ(session.drawnShapes().size(), 2u);  // the current path and the one before
     EXPECT_EQ(store.values["affichage/trajectoire"], "true");
     EXPECT_EQ(store.values["affichage/vitesse"], "vitesse20");
+    const auto kept = store.values;
     session.choose(*form::findMenuRow("enregistrerMesures"));  // a command, no choice
-    EXPECT_EQ(store.values.size(), 2u);
+    EXPECT_EQ(store.values, kept);
 }
 
 // A step of 24 hours at a year in a minute is due 164 ms after the one before: the front-end is
@@ -76,6 +66,34 @@ TEST(Session, APacedRunWaitsAtMostFiftyMillisecondsAtATimeAndNeverLessThanTwo)
     session.perform(form::Command::RunCalculation);
     EXPECT_EQ(waits, (std::vector<std::optional<std::chrono::milliseconds>>{50ms, 45ms, std::nullopt}));
     EXPECT_EQ(session.paceWait(), std::nullopt);  // the run is over
+}
+
+// Sheet 3's link with both arrows, opened and reset as a front-end does, then run for 0,1 year:
+// each time four arrows start at the body's centre (body 2's of no length: it has no pull).
+TEST(Session, DrawsFourArrowsFromTheBodysCentreAfterAnOpenedScenariosResetAndARun)
+{
+    platform::MemoryPlatform window;
+    loadWindowDefaults(window);
+    MapStore store;
+    form::Session session(window, store);
+    session.openScenarioLink("G1=13271244&x1=1,9&y1=1&G2=0&x2=3,6&y2=1,9&xs=1,9&ys=0,1&vx=25000&vy=0&HScroll1=1&"
+                             "vecteurVitesse=oui&vecteursForces=oui");
+    const auto arrowsFromTheBody = [&] {
+        const auto corner = [&](platform::ShapeGeometry which) { return window.geometry(platform::Shape::corps, which); };
+        const sim::TwipPoint centre{corner(platform::ShapeGeometry::Left) + corner(platform::ShapeGeometry::Width) / 2,
+                                    corner(platform::ShapeGeometry::Top) + corner(platform::ShapeGeometry::Height) / 2};
+        std::vector<sim::DrawnRole> roles;
+        for (const sim::DrawnShape& shape : session.drawnShapes())
+            if (shape.kind == sim::DrawnKind::Arrow && shape.points[0] == centre) roles.push_back(shape.role);
+        return roles;
+    };
+    const std::vector<sim::DrawnRole> four{sim::DrawnRole::Velocity, sim::DrawnRole::Force1, sim::DrawnRole::Force2,
+                                           sim::DrawnRole::ForceSum};
+    session.perform(form::Command::ResetScene);
+    EXPECT_EQ(arrowsFromTheBody(), four);
+    window.type(platform::TextBox::Text1, "0,1");
+    session.perform(form::Command::RunCalculation);
+    EXPECT_EQ(arrowsFromTheBody(), four);
 }
 
 }  // namespace

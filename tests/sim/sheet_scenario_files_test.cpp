@@ -92,10 +92,14 @@ TEST(TeachingSheetScenarios, EachFileAndLinkOpensToTheSheetsValuesWhateverTheWin
             EXPECT_TRUE(reading.messages.empty()) << file.file << ": " << form::scenarioMessagesText(reading);
             platform::MemoryPlatform opened;
             scramble(opened);
-            form::applyScenario(reading.scenario, opened);
+            form::DisplayChoices choices;
+            for (const form::MenuRow& row : form::menuBarRows())  // the other way round from the defaults
+                if (row.kind == form::MenuRowKind::Checkable) choices.choose(row);
+            form::applyScenario(reading.scenario, opened, choices);
             for (const form::ScenarioBox& box : form::scenarioBoxes())
                 EXPECT_EQ(opened.shownText(box.box), typed.shownText(box.box)) << file.file << " " << box.name();
             EXPECT_EQ(opened.scrollValue(), typed.scrollValue()) << file.file;
+            EXPECT_EQ(choices, sheetChoices(file)) << file.file;
         }
     }
 }

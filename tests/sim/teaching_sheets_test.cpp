@@ -9,6 +9,7 @@
 #include "platform/memory_platform.h"
 #include "platform/number_text.h"
 #include "sim/orbit_simulation.h"
+#include "sim/swept_sectors.h"
 #include "sim/run_pace.h"
 #include "support/default_window.h"
 #include "support/run_recorder.h"
@@ -529,5 +530,40 @@ TEST(TeachingSheets, BetweenTwoEqualBodiesTheBodyDrawsAFigureOfEight)
     EXPECT_LT(quarter->d2, quarter->d1);
 }
 
+// Sheet 8: the twelve areas of one turn of the ellipse, as the drawing writes them, the sun
+// alone and with body 2 pulling: equal within 0,5 %, then not within 5 %.
+TEST(TeachingSheets, TheAreasSweptInEqualTimesAreThoseTheSheetQuotes)
+{
+    const auto areasOf = [](const char* id) {
+        platform::MemoryPlatform window;
+        typeScenario(window, teachingScenario(id));
+        sim::OrbitSimulation simulation(window);
+        sim::SweptSectors sectors(window.numbers());
+        simulation.addObserver(sectors);
+        simulation.runCalculation();
+        std::vector<double> areas;
+        for (const sim::SweptSectors::Sector& sector : sectors.sectors()) areas.push_back(sector.area);
+        return areas;
+    };
+    const std::vector<double> alone = areasOf("loi-des-aires");
+    const std::vector<double> pulled = areasOf("aires-deux-corps");
+    ASSERT_EQ(alone.size(), 12u);
+    ASSERT_EQ(pulled.size(), 12u);
+    const platform::NumberText numbers(",");
+    std::vector<std::string> rows;
+    for (std::size_t k = 0; k < 12; ++k)
+        rows.push_back("| n° " + std::to_string(k + 1) + " | " + sim::roundedText(numbers, alone[k], 3) + " | " +
+                       sim::roundedText(numbers, pulled[k], 3) + " |");
+    const auto spread = [](const std::vector<double>& areas) {
+        return 100 * (*std::max_element(areas.begin(), areas.end()) / *std::min_element(areas.begin(), areas.end()) - 1);
+    };
+    EXPECT_LT(spread(alone), 0.6);
+    EXPECT_GT(spread(pulled), 5);
+    rows.push_back("| de la plus petite à la plus grande | " + sim::roundedText(numbers, spread(alone), 1) + " % | " +
+                   sim::roundedText(numbers, spread(pulled), 2) + " % |");
+    expectTheSheetsQuoteExactly(rows, {"| n° ", "| de la plus petite"});
+}
+
 }  // namespace
+
 }  // namespace virenast::testing

@@ -10,7 +10,7 @@ namespace {
 
 const std::vector<SheetScenarioFile> files{
     {"fiche-1.virenast", "evasion", nullptr},
-    {"fiche-2.virenast", "orbite-circulaire", nullptr},
+    {"fiche-2.virenast", "orbite-circulaire", nullptr, {}, {"vecteurVitesse", "vecteursForces"}},
     {"fiche-3.virenast", "orbite-elliptique", nullptr},
     {"fiche-4-1h.virenast", "pas-de-temps-1h", "à 1 h par pas"},
     {"fiche-4-24h.virenast", "pas-de-temps-24h", "à 24 h par pas"},
@@ -19,6 +19,9 @@ const std::vector<SheetScenarioFile> files{
     {"fiche-6.virenast", "huit", nullptr},
     // The ellipse again, for its measurements: two passages nearest to the sun within the year.
     {"fiche-7.virenast", "orbite-elliptique", nullptr},
+    // The law of areas: the ellipse for one turn, then with body 2 pulling.
+    {"fiche-8.virenast", "loi-des-aires", "le Soleil seul", {}, {"airesBalayees", "reperesTemps"}},
+    {"fiche-8-deux-corps.virenast", "aires-deux-corps", "avec le corps céleste 2", {}, {"airesBalayees", "reperesTemps"}},
 };
 
 }  // namespace
@@ -29,7 +32,14 @@ form::Scenario sheetScenario(const SheetScenarioFile& file)
 {
     platform::MemoryPlatform window;
     typeScenario(window, teachingScenario(file.scenario), file.more);
-    return form::currentScenario(window);
+    return form::currentScenario(window, sheetChoices(file));
+}
+
+form::DisplayChoices sheetChoices(const SheetScenarioFile& file)
+{
+    form::DisplayChoices choices;
+    for (const char* item : file.shows) choices.set(*form::findMenuRow(item), true);
+    return choices;
 }
 
 std::string sheetScenarioLine(const SheetScenarioFile& file)

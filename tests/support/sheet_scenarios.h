@@ -20,13 +20,17 @@ struct SheetScenarioFile {
     const char* scenario;              // the teaching scenario it starts from
     const char* label;                 // which run of its sheet, when a sheet has two; else nullptr
     std::vector<TypedText> more = {};  // typed on top of the scenario
+    std::vector<const char*> shows = {};  // the items of "Affichage" it checks beyond the path
 };
 
 std::span<const SheetScenarioFile> sheetScenarioFiles();
 
-// The whole scenario, every box and the time step, as "Enregistrer le scénario…" writes it
-// once the sheet's values are typed: it opens to the same values whatever the window held.
+// The whole scenario, every box, the time step and the display choices, as "Enregistrer le
+// scénario…" writes it once the sheet's values are typed and its items checked: it opens to the
+// same values and choices whatever the window held.
 form::Scenario sheetScenario(const SheetScenarioFile& file);
+// The choices of the sheet: the defaults, and the items it checks.
+form::DisplayChoices sheetChoices(const SheetScenarioFile& file);
 
 // The line of the sheet that offers the file and its link:
 // "- [`fiche-2.virenast`](scenarios/fiche-2.virenast) ou le lien `virenast.html#G1=…`".

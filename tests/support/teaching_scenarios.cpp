@@ -18,6 +18,9 @@ namespace {
 // the drawing; body 2 is set aside with no pull (G2 = 0), far from every path.
 const std::vector<TypedText> sunAlone{{"G1", "13271244"}, {"x1", "1,9"}, {"y1", "1"},
                                       {"G2", "0"},        {"x2", "3,6"}, {"y2", "1,9"}};
+// The same, body 2 given 30 % of the sun's pull where it stands.
+const std::vector<TypedText> sunAndBody2{{"G1", "13271244"}, {"x1", "1,9"}, {"y1", "1"},
+                                         {"G2", "3981373"},  {"x2", "3,6"}, {"y2", "1,9"}};
 
 std::vector<TypedText> around(const std::vector<TypedText>& scene, std::vector<TypedText> more)
 {
@@ -30,9 +33,10 @@ const std::vector<TeachingScenario> scenarios{
     // shows it on its way out.
     {"evasion", {}, 1, 7.0},
     // 2. A circular orbit of 0,9 AU: v = sqrt(G·10^13 / r) = 31 354 m/s. The picture shows the
-    // body back at the top after one turn.
+    // body back at the top after one turn, its velocity along the path and the force towards
+    // the sun.
     {"orbite-circulaire", around(sunAlone, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "31354"}, {"vy", "0"}, {"Text1", "1"}}), 1,
-     0.862},
+     0.862, nullptr, {"vecteurVitesse", "vecteursForces"}},
     // 3. An ellipse: the same start, slower. The picture shows the body nearest to the sun.
     {"orbite-elliptique", around(sunAlone, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "25000"}, {"vy", "0"}, {"Text1", "1"}}), 1,
      0.27},
@@ -47,6 +51,14 @@ const std::vector<TeachingScenario> scenarios{
     // picture shows its path over the path of 1000 kg.
     {"masse", around(sunAlone, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "25000"}, {"vy", "0"}, {"Text1", "1"}, {"Text4", "1"}}),
      1, 0.99, "orbite-elliptique"},
+    // 8. The ellipse for one turn (its period, 0,544 year), cut into twelve equal times: the areas
+    // swept; then body 2 given 30 % of the sun's pull. The pictures show the run's end.
+    {"loi-des-aires",
+     around(sunAlone, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "25000"}, {"vy", "0"}, {"Text1", "0,544"}}), 1, 0.544,
+     nullptr, {"airesBalayees", "reperesTemps"}},
+    {"aires-deux-corps",
+     around(sunAndBody2, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "25000"}, {"vy", "0"}, {"Text1", "0,544"}}),
+     1, 0.544, nullptr, {"airesBalayees", "reperesTemps"}},
     // 6. Two equal bodies: a figure of eight around both. The picture shows the body passing
     // between them for the fourth time, on the two eights it has drawn.
     {"huit",
@@ -128,6 +140,7 @@ const std::vector<PacedRunRow> pacedRuns{
     {"Fiches 2, 3 et 5", {"orbite-circulaire", "orbite-elliptique", "masse"}},
     {"Fiche 4", {"pas-de-temps-1h", "pas-de-temps-24h"}},
     {"Fiche 6", {"huit"}},
+    {"Fiche 8", {"loi-des-aires", "aires-deux-corps"}},
 };
 
 // The control of the logic that the window calls by that name, if it is of that kind.

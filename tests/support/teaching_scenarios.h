@@ -26,6 +26,7 @@ struct TeachingScenario {
     int hours;                     // the time step on the scroll bar
     double pictureAtYears;         // the moment of the run that its picture shows
     const char* comparedWith = nullptr;  // a scenario whose path its picture shows as well
+    std::vector<const char*> shows = {};  // what its picture shows beyond the path (items of "Affichage")
 };
 
 std::span<const TeachingScenario> teachingScenarios();

@@ -5,14 +5,20 @@
 // other front-ends' tests compare themselves with it: prints, as JSON, what the window shows at
 // the end (every box's and result's text, the circles and lines in twips), the message boxes
 // shown, and the number of steps (counted from the steps the run publishes); with --repeat,
-// also how many steps a second it makes.
+// also how many steps a second it makes. With items of "Affichage" checked (--show NAME, an item
+// off by default), the run goes through a session as a front-end's does, and what the drawing
+// holds at its end is printed as well, all but the paths: each shape's role, kind, points in
+// twips and text.
 //
-//   virenast_memory_run [--repeat N] [--hours H] [BOX=TEXT]...
+//   virenast_memory_run [--repeat N] [--hours H] [--show NAME]... [BOX=TEXT]...
 #include "form/form1_description.h"
+#include "form/menu_bar.h"
+#include "form/session.h"
 #include "platform/memory_platform.h"
 #include "sim/orbit_simulation.h"
 #include "sim/run_records.h"
 #include "support/default_window.h"
+#include "support/map_choice_store.h"
 
 #include <chrono>
 #include <cstdio>
@@ -54,6 +60,7 @@ public:
 struct Setup {
     long repeat = 1;
     int hours = 1;
+    std::vector<const form::MenuRow*> shown;
     std::vector<std::pair<platform::TextBox, std::string>> typed;
 };
 
@@ -69,6 +76,15 @@ bool parse(int argc, char** argv, Setup& setup)
             setup.hours = std::atoi(argv[++i]);
             continue;
         }
+        if (argument == "--show" && i + 1 < argc) {
+            const form::MenuRow* row = form::findMenuRow(argv[++i]);
+            if (!row || row->kind != form::MenuRowKind::Checkable) {
+                std::fprintf(stderr, "not an item of Affichage: %s\n", argv[i]);
+                return false;
+            }
+            setup.shown.push_back(row);
+            continue;
+        }
         const std::size_t equals = argument.find('=');
         const form::ControlDescription* control =
             equals == std::string_view::npos ? nullptr : form::findControl(argument.substr(0, equals));
@@ -78,7 +94,23 @@ bool parse(int argc, char** argv, Setup& setup)
         }
         setup.typed.emplace_back(*control->logicControl<platform::TextBox>(), argument.substr(equals + 1));
     }
-    return setup.repeat > 0;
+    return setup.repeat > 0 && (setup.shown.empty() || setup.repeat == 1);
+}
+
+// What the drawing holds, all but the paths (which the page's own tests follow), as JSON.
+std::string drawnShapes(const form::Session& session)
+{
+    std::string out = "[";
+    for (const sim::DrawnShape& shape : session.drawnShapes()) {
+        if (shape.kind == sim::DrawnKind::Polyline) continue;
+        out += std::string("{\"role\":\"") + sim::drawnRoleName(shape.role) + "\",\"kind\":\"" +
+               sim::drawnKindName(shape.kind) + "\",\"points\":[";
+        for (const sim::TwipPoint point : shape.points) out += twips(point.x) + "," + twips(point.y) + ",";
+        if (out.back() == ',') out.pop_back();
+        out += "],\"text\":" + quoted(shape.text) + "},";
+    }
+    if (out.back() == ',') out.pop_back();
+    return out + "]";
 }
 
 }  // namespace
@@ -87,20 +119,30 @@ int main(int argc, char** argv)
 {
     Setup setup;
     if (!parse(argc, argv, setup)) {
-        std::fprintf(stderr, "usage: %s [--repeat N] [--hours H] [BOX=TEXT]...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--repeat N] [--hours H] [--show NAME]... [BOX=TEXT]...\n", argv[0]);
         return 2;
     }
     platform::MemoryPlatform window;
     StepCounter counter;
+    std::string drawn;
     const auto start = std::chrono::steady_clock::now();
     for (long run = 0; run < setup.repeat; ++run) {
         window.clearMessages();
         testing::loadWindowDefaults(window);
         for (const auto& [box, text] : setup.typed) window.type(box, text);
         window.moveScrollBar(static_cast<std::int16_t>(setup.hours));
-        sim::OrbitSimulation simulation(window);
-        simulation.addObserver(counter);
-        simulation.runCalculation();
+        if (setup.shown.empty()) {
+            sim::OrbitSimulation simulation(window);
+            simulation.addObserver(counter);
+            simulation.runCalculation();
+            continue;
+        }
+        testing::MapStore store;
+        form::Session session(window, store);
+        for (const form::MenuRow* row : setup.shown) session.choose(*row);  // each off until chosen
+        session.simulation().addObserver(counter);
+        session.perform(form::Command::RunCalculation);
+        drawn = drawnShapes(session);
     }
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
     const long steps = counter.steps / setup.repeat;
@@ -140,6 +182,7 @@ int main(int argc, char** argv)
         }
     }
     out.back() = '}';
+    if (!setup.shown.empty()) out += ",\"drawn\":" + drawn;
     out += "}\n";
     std::fputs(out.c_str(), stdout);
     return 0;

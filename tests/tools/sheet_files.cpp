@@ -8,10 +8,11 @@
 //     into DOCS_FOLDER/fiches-tp.md in place of the line that offers the same file (what
 //     scripts/sheet-scenarios.sh does, and TeachingSheetScenarios.* checks);
 //   virenast_sheet_files measurements OUT_FOLDER
-//     makes the runs of the sheet that saves its measurements, each from that sheet's scenario
-//     with its start speed typed, and writes each run's CSV as the desktop saves it under a
-//     French system (every step, decimal comma) into OUT_FOLDER/<speed>/mesures.csv; prints
-//     the speeds, one a line, for the test that runs the sheet's Python on them.
+//     makes the runs of the sheets whose Python reads the measurements, each from its sheet's
+//     scenario with a few more texts typed, and writes each run's CSV as the desktop saves it
+//     under a French system (every step, decimal comma) into OUT_FOLDER/<run>/mesures.csv;
+//     prints a line for each run, "<script> <run>", the script being the one whose first line
+//     names it ("# periode.py …"), for the test that runs the sheets' Python on them.
 #include "platform/memory_platform.h"
 #include "sim/measurements.h"
 #include "sim/orbit_simulation.h"
@@ -32,9 +33,21 @@ namespace {
 using namespace virenast;
 using testing::SheetScenarioFile;
 
-// The sheet that saves its measurements, and the start speeds of its runs (its own first).
-constexpr std::string_view measuredSheet = "fiche-7.virenast";
-constexpr const char* measuredSpeeds[] = {"25000", "22000", "28000"};
+// A run whose measurements a sheet's Python reads: the sheet's own first for each script.
+struct MeasuredRun {
+    const char* script;  // the Python that reads it
+    const char* run;     // its folder
+    const char* sheet;   // the scenario file it starts from
+    std::vector<testing::TypedText> more;
+};
+
+const std::vector<MeasuredRun> measuredRuns{
+    {"periode", "25000", "fiche-7.virenast", {{"vx", "25000"}}},
+    {"periode", "22000", "fiche-7.virenast", {{"vx", "22000"}}},
+    {"periode", "28000", "fiche-7.virenast", {{"vx", "28000"}}},
+    {"aires", "soleil-seul", "fiche-8.virenast", {}},
+    {"aires", "deux-corps", "fiche-8-deux-corps.virenast", {}},
+};
 
 bool writeFile(const std::filesystem::path& path, std::string_view bytes)
 {
@@ -82,13 +95,13 @@ int writeScenarios(const std::filesystem::path& docs)
 
 int writeMeasurements(const std::filesystem::path& folder)
 {
-    const SheetScenarioFile* sheet = nullptr;
-    for (const SheetScenarioFile& file : testing::sheetScenarioFiles())
-        if (file.file == measuredSheet) sheet = &file;
-    if (!sheet) return 1;
-    for (const char* speed : measuredSpeeds) {
+    for (const MeasuredRun& measured : measuredRuns) {
+        const SheetScenarioFile* sheet = nullptr;
+        for (const SheetScenarioFile& file : testing::sheetScenarioFiles())
+            if (std::string_view(file.file) == measured.sheet) sheet = &file;
+        if (!sheet) return 1;
         std::vector<testing::TypedText> typed = sheet->more;
-        typed.push_back({"vx", speed});
+        typed.insert(typed.end(), measured.more.begin(), measured.more.end());
         platform::MemoryPlatform window;  // a French system: the decimal comma
         testing::typeScenario(window, testing::teachingScenario(sheet->scenario), typed);
         sim::OrbitSimulation simulation(window);
@@ -99,16 +112,16 @@ int writeMeasurements(const std::filesystem::path& folder)
         if (window.messages().size() != 1 || window.messages()[0].text != "Fin de calcul" ||
             window.numbers().toNumber(window.caption(platform::Label::tempscourant)) <
                 window.numbers().toNumber(window.shownText(platform::yearsBox))) {
-            std::fprintf(stderr, "the run at vx = %s did not end with its years\n", speed);
+            std::fprintf(stderr, "the run %s did not end with its years\n", measured.run);
             return 1;
         }
-        std::filesystem::create_directories(folder / speed);
-        std::ofstream out(folder / speed / "mesures.csv", std::ios::binary);
+        std::filesystem::create_directories(folder / measured.run);
+        std::ofstream out(folder / measured.run / "mesures.csv", std::ios::binary);
         sim::writeMeasurementsCsv([&out](std::string_view piece) { out.write(piece.data(), std::ssize(piece)); },
                                   log.rows(), window.numbers());
         out.close();
         if (!out) return 1;
-        std::printf("%s\n", speed);
+        std::printf("%s %s\n", measured.script, measured.run);
     }
     return 0;
 }

@@ -136,26 +136,16 @@ int main(int argc, char** argv)
     };
     choose("trajectoire", true);
     if (!drawing->property("pathShown").toBool()) fail("the drawing does not show the path");
+    for (const char* shown : scenario->shows) choose(shown, true);
 
     bool pictureRun = false;
-    // Runs at each turn of the window during a run (it handles events only then).
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            // The compared run ends before the picture's run starts; the picture's run never ends
-            // before its moment.
-            if (pictureRun || box->text() != QStringLiteral("Fin de calcul")) fail("a box came before the picture");
-            box->accept();
-            return;
-        }
-        if (!pictureRun) return;
-        const QString elapsed = window.findChild<QLabel*>(QStringLiteral("tempscourant"))->text();
-        const double years = QLocale(QLocale::French).toDouble(elapsed);
-        if (years >= scenario->pictureAtYears - slowDownBeforeYears) choose("vitesse60", true);
-        if (years < scenario->pictureAtYears) return;
-        watch.stop();
+    const auto elapsedYears = [&window] {
+        return QLocale(QLocale::French).toDouble(window.findChild<QLabel*>(QStringLiteral("tempscourant"))->text());
+    };
+    const auto takePicture = [&] {
         // The picture is this very scenario's run: the window shows, at this moment, what the
         // in-memory run showed after the same step.
+        const QString elapsed = window.findChild<QLabel*>(QStringLiteral("tempscourant"))->text();
         const QString position = window.findChild<QLineEdit*>(QStringLiteral("xsc"))->text() + QLatin1Char(';') +
                                  window.findChild<QLineEdit*>(QStringLiteral("ysc"))->text();
         std::size_t step = 0;
@@ -171,6 +161,25 @@ int main(int argc, char** argv)
         std::printf("%s: %s at %s years (step %zu), %d pixels of path\n", argv[1], saved ? "saved" : "NOT saved",
                     qPrintable(elapsed), step + 1, pixels);
         leave(saved ? 0 : 1);
+    };
+    // Runs at each turn of the window during a run (it handles events only then).
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (box->text() != QStringLiteral("Fin de calcul")) fail("a box came before the picture");
+            // A picture of a run's last step may find the run ended: the window still shows that
+            // step under the box. The compared run ends before the picture's run starts.
+            if (pictureRun && elapsedYears() < scenario->pictureAtYears) fail("the run ended before the picture's moment");
+            if (pictureRun) takePicture();
+            box->accept();
+            return;
+        }
+        if (!pictureRun) return;
+        const double years = elapsedYears();
+        if (years >= scenario->pictureAtYears - slowDownBeforeYears) choose("vitesse60", true);
+        if (years < scenario->pictureAtYears) return;
+        watch.stop();
+        takePicture();
     });
 
     const auto runScenario = [&window](const TeachingScenario& typed) {

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: The Virenast developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Runs the very Python lines of the practical sheets (the one ```python block of
-docs/fiches-tp.md) on CSV files the program saved, as a student would, and checks that they
-print what the sheet quotes: the whole output for the sheet's own run (the ```text block after
-the Python), and one row of its Kepler table for each run.
+"""Runs the very Python lines of the practical sheets (the ```python blocks of
+docs/fiches-tp.md) on CSV files the program saved, as a student would, and checks that they print
+what the sheets quote. Each block names its file on its first line ("# periode.py ..."); the tool
+makes the runs of each ("<script> <run>" a line), and the ```text blocks that follow a block,
+before the next one, quote what it prints on its runs, in order. The lines of a "Période" also
+stand in the sheet's Kepler table, one row a run.
 
     sheet_python_check.py SHEETS SHEET_FILES_TOOL...
 
@@ -47,42 +49,56 @@ def value_of(output, name):
     raise SystemExit(f"the sheet's Python printed no \"{name} : \" line:\n{output}")
 
 
+def script_name(block):
+    """The file a block is saved as, from its first line: "# periode.py : ..." gives "periode"."""
+    first = block[0].strip() if block else ""
+    if not first.startswith("# ") or ".py" not in first:
+        raise SystemExit(f"a Python block does not name its file on its first line: {first!r}")
+    return first[2:first.index(".py")]
+
+
 def main():
     sheets, tool = sys.argv[1], sys.argv[2:]
     with open(sheets, encoding="utf-8") as file:
         lines = file.read().splitlines()
-    python = fenced_blocks(lines, "python")
-    if len(python) != 1:
-        raise SystemExit(f"the sheets hold {len(python)} Python blocks, not one")
-    python_start, script = python[0]
-    quoted_outputs = [block for start, block in fenced_blocks(lines, "text") if start > python_start]
-    if not quoted_outputs:
-        raise SystemExit("no ```text block after the Python quotes what it prints")
-    quoted_output = "\n".join(unindented(quoted_outputs[0]))
+    blocks = fenced_blocks(lines, "python")
+    texts = fenced_blocks(lines, "text")
+    scripts = {}
+    for number, (start, block) in enumerate(blocks):
+        end = blocks[number + 1][0] if number + 1 < len(blocks) else len(lines)
+        quoted = ["\n".join(unindented(text)) for begin, text in texts if start < begin < end]
+        if not quoted:
+            raise SystemExit(f"no ```text block after the Python of line {start + 1} quotes what it prints")
+        scripts[script_name(unindented(block))] = (unindented(block), quoted)
     table = {line.strip() for line in lines}
 
     failures = []
     with tempfile.TemporaryDirectory() as folder:
-        speeds = subprocess.run([*tool, "measurements", folder], check=True, capture_output=True,
-                                text=True).stdout.split()
-        if not speeds:
-            raise SystemExit("the tool made no run")
-        for number, speed in enumerate(speeds):
-            run_folder = os.path.join(folder, speed)
-            with open(os.path.join(run_folder, "analyse.py"), "w", encoding="utf-8") as file:
-                file.write("\n".join(unindented(script)) + "\n")
-            result = subprocess.run([sys.executable, "analyse.py"], cwd=run_folder, capture_output=True,
+        runs = [line.split() for line in subprocess.run([*tool, "measurements", folder], check=True,
+                                                         capture_output=True, text=True).stdout.splitlines()]
+        if {script for script, _ in runs} != set(scripts):
+            raise SystemExit(f"the tool made runs for {sorted({s for s, _ in runs})}, the sheets hold {sorted(scripts)}")
+        done = {script: 0 for script in scripts}
+        for script, run in runs:
+            code, quoted = scripts[script]
+            number = done[script]
+            done[script] += 1
+            run_folder = os.path.join(folder, run)
+            with open(os.path.join(run_folder, script + ".py"), "w", encoding="utf-8") as file:
+                file.write("\n".join(code) + "\n")
+            result = subprocess.run([sys.executable, script + ".py"], cwd=run_folder, capture_output=True,
                                     text=True, encoding="utf-8", timeout=30)
             if result.returncode != 0:
-                failures.append(f"vx = {speed}: the sheet's Python failed:\n{result.stderr}")
+                failures.append(f"{script} on {run}: the sheet's Python failed:\n{result.stderr}")
                 continue
             output = result.stdout.rstrip("\n")
-            if number == 0 and output != quoted_output:
-                failures.append(f"vx = {speed}: the sheet quotes\n{quoted_output}\nbut its Python prints\n{output}")
-            row = "| `{}` | {} | {} | {} |".format(speed, value_of(output, "Période"),
-                                                   value_of(output, "Demi-grand axe"), value_of(output, "T²/a³"))
-            if row not in table:
-                failures.append(f"vx = {speed}: the sheets lack the row {row}")
+            if number < len(quoted) and output != quoted[number]:
+                failures.append(f"{script} on {run}: the sheet quotes\n{quoted[number]}\nbut its Python prints\n{output}")
+            if "Période : " in output:
+                row = "| `{}` | {} | {} | {} |".format(run, value_of(output, "Période"),
+                                                       value_of(output, "Demi-grand axe"), value_of(output, "T²/a³"))
+                if row not in table:
+                    failures.append(f"{script} on {run}: the sheets lack the row {row}")
     for failure in failures:
         print(failure, file=sys.stderr)
     return 1 if failures else 0

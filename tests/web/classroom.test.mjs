@@ -9,7 +9,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { launch } from './browsers.mjs';
-import { browserName, closeBox, nextBox, openPage, typeInto } from './window_page.mjs';
+import { browserName, closeBox, nextBox, typeInto, withPage as withSharedPage } from './window_page.mjs';
 
 const screens = {
   projector: { width: 1920, height: 1080 },
@@ -30,16 +30,7 @@ let session;
 before(async () => { session = await launch(browserName, { locale: 'fr-FR' }); });
 after(() => session?.close());
 
-async function withPage(options, body) {
-  const window = await openPage(session.browser, options);
-  try {
-    await body(window.page);
-    assert.deepEqual(window.refused, [], 'no request leaves the page');
-    assert.deepEqual(window.errors, [], 'no script error');
-  } finally {
-    await window.close();
-  }
-}
+const withPage = (options, body) => withSharedPage(session.browser, options, body);
 
 // A new size of the page, once the page has had its resize.
 async function resize(page, viewport) {

@@ -79,12 +79,13 @@ async function expectUsable(page) {
 }
 
 describe(`scenarios in ${browserName}`, () => {
-  test("the sixth sheet's link fills exactly its texts, starts nothing, and saves the desktop's file", () =>
+  test("the sixth sheet's link fills exactly its texts, places the bodies, runs nothing, and saves the desktop's file", () =>
     withWindow({ search: sheet6Fragment }, async (page) => {
       assert.deepEqual(await boxes(page), { ...sheet6, Text4: '1000' });
       assert.equal(await timeStep(page), 1);
+      await page.waitForFunction(() => document.getElementById('DC1C').dataset.value !== '');
       const shown = await shownTexts(page);
-      assert.deepEqual([shown.tempscourant, shown.DC1C], ['0', ''], 'no reset, no run');
+      assert.deepEqual([shown.tempscourant, shown.DC1C], ['0', '0,5'], 'placed as by a reset, no run');
       await page.$eval('#enregistrerScenario', (item) => item.click());  // its menu closed
       assert.deepEqual(await downloaded('scenario.virenast'), fixture);
     }));
@@ -153,6 +154,9 @@ describe(`scenarios in ${browserName}`, () => {
       await chooseFile(page, path);
       await page.waitForFunction(() => document.getElementById('vy').value === 'abc');
       assert.deepEqual([await boxes(page), await timeStep(page)], before);
+      // The bodies are placed as the boxes say: the bad texts give "Erreur", as at a reset.
+      assert.equal((await nextBox(page)).title, 'Erreur');
+      await closeBox(page);
     }));
 
   test('hostile scenarios give their message and leave the window as it was, and usable', () =>
@@ -255,7 +259,7 @@ describe(`measurements in ${browserName}`, () => {
       await page.keyboard.press('Enter');
       const [header, ...rows] = csvRows(await downloaded('mesures.csv'));
       rmSync(join(downloads, 'mesures.csv'));
-      assert.equal(header.length, 10);
+      assert.equal(header.length, 11);
       assert.equal(header[0], 'temps [années]');
       const shown = await shownTexts(page);
       const last = rows[rows.length - 1];
@@ -265,8 +269,8 @@ describe(`measurements in ${browserName}`, () => {
       rows.forEach((row, step) => assert.equal(row[1], String(3600 * step), `row ${step}`));
       assert.ok(rows.length > 1000, `${rows.length} rows`);
       const beforeLast = rows[rows.length - 2];
-      assert.deepEqual(beforeLast.slice(6), [shown.DC1C, shown.DC2C, shown.AC1C, shown.AC2C]);
-      assert.deepEqual(last.slice(6), ['', '', '', ''], 'the last position has no attraction computed yet');
+      assert.deepEqual(beforeLast.slice(6, 10), [shown.DC1C, shown.DC2C, shown.AC1C, shown.AC2C]);
+      assert.deepEqual(last.slice(6, 10), ['', '', '', ''], 'the last position has no attraction computed yet');
       // Every 1000th step, with the start and the last step.
       await page.$eval('#enregistrerMesures', (element) => element.click());
       await page.waitForSelector('dialog[open] .every-nth input');

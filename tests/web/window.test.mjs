@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { launch } from './browsers.mjs';
 import {
-  browserName, closeBox, contrast, hexOf, memoryRun, nextBox, openPage, shownTexts, shownTwips, typeInto, years,
+  browserName, closeBox, contrast, hexOf, memoryRun, nextBox, openPage, runToTheEnd, shownTexts, shownTwips, typeInto, years,
 } from './window_page.mjs';
 
 const drawn = ['corps', 'corps1', 'corps2', 'Line1', 'Line2'];
@@ -47,17 +47,6 @@ async function withWindow(options, body) {
   }
 }
 
-// Runs with these boxes typed, closes every box it shows, and returns their titles.
-async function runToTheEnd(page) {
-  await page.click('#Command2');
-  const titles = [];
-  for (;;) {
-    const box = await nextBox(page);
-    titles.push(box.title);
-    await closeBox(page);
-    if (box.text === 'Fin de calcul') return titles;
-  }
-}
 
 // The same texts, and the same singles in twips.
 function expectSameEnd(texts, twips, memory) {
@@ -105,6 +94,16 @@ describe(`the window in ${browserName}`, () => {
     })), Object.keys(texts));
     for (const [name, text] of Object.entries(texts)) assert.deepEqual(shown[name], { text, cut: false }, name);
     assert.equal(await page.$eval('.caption', (caption) => caption.textContent), 'Virenast');
+    // A caption's text keeps 4 pixels (at the window's scale) from the value on its right.
+    await page.evaluate(() => document.fonts.ready);
+    const gaps = await page.evaluate(() => ['Label16', 'Label17', 'Label18', 'Label19', 'Label20'].map((name) => {
+      const range = document.createRange();
+      range.selectNodeContents(document.getElementById(name));
+      const value = document.querySelector(`#${{ Label16: 'DC1C', Label17: 'DC2C', Label18: 'AC1C', Label19: 'AC2C', Label20: 'tempscourant' }[name]}`);
+      const scale = Number(getComputedStyle(document.documentElement).getPropertyValue('--window-scale')) || 1;
+      return [name, (value.getBoundingClientRect().left - range.getBoundingClientRect().right) / scale];
+    }));
+    for (const [name, gap] of gaps) assert.ok(gap >= 3.9, `${name}: ${gap} pixels from its value`);
   }));
 
   test('a message box stands below the drawing, over the buttons, clear of every current value and the time step', () =>
@@ -359,6 +358,12 @@ describe(`the display choices in ${browserName}`, () => {
       assert.deepEqual(opened.bar, ['fichier', 'affichage', 'apropos']);
       assert.deepEqual(opened.items, [
         ['trajectoire', 'menuitemcheckbox', 'true', 'Trajectoire'],
+        ['vecteurVitesse', 'menuitemcheckbox', 'false', 'Vecteur vitesse'],
+        ['vecteursForces', 'menuitemcheckbox', 'false', 'Forces'],
+        ['airesBalayees', 'menuitemcheckbox', 'false', 'Aires balayées'],
+        ['reperesTemps', 'menuitemcheckbox', 'false', 'Repères de temps'],
+        ['graduations', 'menuitemcheckbox', 'false', 'Graduations'],
+        ['couleursProjecteur', 'menuitemcheckbox', 'false', 'Couleurs pour projecteur'],
         ['vitesseMax', 'menuitemradio', 'true', 'Vitesse maximale'],
         ['vitesse5', 'menuitemradio', 'false', '1 an en 5 secondes'],
         ['vitesse20', 'menuitemradio', 'false', '1 an en 20 secondes'],
@@ -382,7 +387,9 @@ describe(`the display choices in ${browserName}`, () => {
       assert.equal((await page.keyboard.down('Alt'), await press('a')).open, true);
       await page.keyboard.up('Alt');
       const chosen = await press('2');
-      assert.deepEqual(chosen.items.map((item) => item[2]), ['false', 'false', 'false', 'true', 'false']);
+      const paces = (state) => state.items.slice(-4).map((item) => item[2]);
+      assert.deepEqual(paces(chosen), ['false', 'false', 'true', 'false']);
+      assert.equal(chosen.items[0][2], 'false');
       assert.equal(chosen.open, false);
       await page.keyboard.press('F10');
       assert.equal((await press('Escape')).focus, 'HScroll1', 'Escape goes back to the window');
@@ -390,7 +397,7 @@ describe(`the display choices in ${browserName}`, () => {
       await page.$eval('#vitesse5', (item) => item.click());
       await page.$eval('#trajectoire', (item) => item.click());
       const clicked = await menuState(page);
-      assert.deepEqual(clicked.items.map((item) => item[2]), ['true', 'false', 'true', 'false', 'false']);
+      assert.deepEqual([clicked.items[0][2], ...paces(clicked)], ['true', 'false', 'true', 'false', 'false']);
       assert.equal(clicked.pathShown, 'visible');
     }));
 
@@ -454,7 +461,8 @@ describe(`the display choices in ${browserName}`, () => {
     await page.reload();
     await page.waitForSelector('html[data-ready]', { timeout: 60000 });
     const reopened = await menuState(page);
-    assert.deepEqual(reopened.items.map((item) => item[2]), ['false', 'false', 'false', 'false', 'true']);
+    assert.deepEqual([reopened.items[0][2], ...reopened.items.slice(-4).map((item) => item[2])],
+      ['false', 'false', 'false', 'false', 'true']);
     assert.equal(reopened.pathShown, 'hidden');
   }));
 });

@@ -5,6 +5,7 @@
 // with every request to the network refused and noted, and read through the names its controls
 // carry (the id of each control, data-value for what the program wrote, aria-valuenow for the
 // scroll bar, dialog[open] for a message box).
+import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { pathToFileURL } from 'node:url';
 
@@ -44,6 +45,32 @@ export async function openPage(browser, { viewport = { width: 1280, height: 900 
   await page.goto(pathToFileURL(pagePath).href + search);
   await page.waitForSelector('html[data-ready]', { timeout: 60000 });
   return { page, refused, errors, close: () => page.close() };
+}
+
+// The page in a tab of its own for `body(page)`, which must leave no request out of the page and
+// no script error; the tab's storage is cleared after it when `clearStorage` is set.
+export async function withPage(browser, options, body, { clearStorage = false } = {}) {
+  const window = await openPage(browser, options);
+  try {
+    await body(window.page);
+    assert.deepEqual(window.refused, [], 'no request leaves the page');
+    assert.deepEqual(window.errors, [], 'no script error');
+  } finally {
+    if (clearStorage) await window.page.evaluate(() => localStorage.clear());
+    await window.close();
+  }
+}
+
+// Runs with the boxes as typed, closes every box it shows, and returns their titles.
+export async function runToTheEnd(page) {
+  await page.click('#Command2');
+  const titles = [];
+  for (;;) {
+    const box = await nextBox(page);
+    titles.push(box.title);
+    await closeBox(page);
+    if (box.text === 'Fin de calcul') return titles;
+  }
 }
 
 // Every text that the program shows, by control name: the boxes' values and the results' whole

@@ -14,9 +14,13 @@ const PIECE_POINTS = 256;
 // What the program says of each shape: see WebPlatform::handOverDrawing.
 const FIELDS = 9;
 const [ANEW, ADDED, GONE] = [0, 1, 2];
-// Sizes in twips, at 15 to a pixel: a head of 9 pixels, an 11-pixel font.
+// Sizes in twips, at 15 to a pixel: an arrow's head of 9 pixels, the bar across a cut one, a
+// dot's radius, an 11-pixel font.
 const ARROW_HEAD = 135;
+const CUT_BAR = 90;
+const DOT_RADIUS = 45;
 const FONT_SIZE = 165;
+const TWIPS_PER_PIXEL = 15;
 
 function pathData(points, from = 0, close = false) {
   const parts = [];
@@ -33,17 +37,20 @@ function element(name, attributes = {}) {
 // A line of 1.5 pixels at any scale.
 const path = (d, attributes = {}) => element('path', { d, 'vector-effect': 'non-scaling-stroke', ...attributes });
 
-// An arrow's shaft and head, from (x1, y1) to (x2, y2).
-function arrowData([x1, y1, x2, y2]) {
-  const length = Math.hypot(x2 - x1, y2 - y1) || 1;
-  const head = Math.min(ARROW_HEAD, length);
+// An arrow's shaft and head, from (x1, y1) to (x2, y2); a cut arrow's bar across its end.
+function arrowData([x1, y1, x2, y2], cut) {
+  const length = Math.hypot(x2 - x1, y2 - y1);
+  if (length === 0) return { shaft: `M${x1} ${y1}` };  // a vector of zero: where it stands, nothing drawn
   const [ux, uy] = [(x1 - x2) / length, (y1 - y2) / length];
+  const shaft = `M${x1} ${y1}L${x2} ${y2}`;
+  if (cut) return { shaft: `${shaft}M${x2 - uy * CUT_BAR} ${y2 + ux * CUT_BAR}L${x2 + uy * CUT_BAR} ${y2 - ux * CUT_BAR}` };
+  const head = Math.min(ARROW_HEAD, length);
   const side = (angle) => {
     const [c, s] = [Math.cos(angle), Math.sin(angle)];
     return `${x2 + head * (ux * c - uy * s)} ${y2 + head * (ux * s + uy * c)}`;
   };
   const turn = (25 * Math.PI) / 180;
-  return { shaft: `M${x1} ${y1}L${x2} ${y2}`, head: `M${x2} ${y2}L${side(turn)}L${side(-turn)}Z` };
+  return { shaft, head: `M${x2} ${y2}L${side(turn)}L${side(-turn)}Z` };
 }
 
 export class Drawing {
@@ -55,7 +62,7 @@ export class Drawing {
     this.roles = description.drawnRoles;
     this.styles = description.lineStyles;
     this.shapes = new Map();  // id → { element, kind, role, style, piece: the points of its last piece }
-    this.colours = {};
+    this.palette = {};
   }
 
   // What the program handed over: `header` holds FIELDS numbers a shape, `points` their twips,
@@ -90,13 +97,21 @@ export class Drawing {
       case 'Polygon':
         shape.element.append(path(pathData(points, 0, true)));
         break;
-      case 'Arrow': {
-        const { shaft, head } = arrowData(points);
-        shape.element.append(path(shaft), path(head, { class: 'head' }));
+      case 'Arrow':
+      case 'CutArrow': {
+        const { shaft, head } = arrowData(points, kind === 'CutArrow');
+        shape.element.append(path(shaft));
+        if (head) shape.element.append(path(head, { class: 'head' }));
         break;
       }
+      case 'Dots':
+        for (let i = 0; i + 1 < points.length; i += 2)
+          shape.element.append(element('circle', { cx: points[i], cy: points[i + 1], r: DOT_RADIUS }));
+        break;
       case 'Text': {
-        const words = element('text', { x: points[0], y: points[1], 'font-size': FONT_SIZE });
+        const words = element('text', {
+          x: points[0], y: points[1], 'font-size': FONT_SIZE, 'text-anchor': 'middle', 'dominant-baseline': 'central',
+        });
         words.textContent = text;
         shape.element.append(words);
         break;
@@ -119,17 +134,25 @@ export class Drawing {
     shape.piece += points.length / 2;
   }
 
-  // The colours of every role, from the program's palette ({ CurrentPath: "#..." ...}).
-  setColours(colours) {
-    this.colours = colours;
+  // The colours of every role, from the program's palette ({ CurrentPath: "#...", widths: {...},
+  // fillOpacity }).
+  setColours(palette) {
+    this.palette = palette;
     for (const shape of this.shapes.values()) this.colour(shape);
   }
 
   colour(shape) {
-    const colour = this.colours[shape.role] ?? 'currentColor';
-    const filled = shape.kind === 'Polygon' || shape.kind === 'Text';
-    shape.element.setAttribute('fill', filled ? colour : 'none');
-    shape.element.setAttribute('stroke', filled ? 'none' : colour);
+    const { palette } = this;
+    const colour = palette[shape.role] ?? 'currentColor';
+    const width = palette.widths?.[shape.role];
+    const set = (name, value) => (value === undefined ? shape.element.removeAttribute(name) : shape.element.setAttribute(name, value));
+    const filled = { Polygon: colour, Dots: colour, Text: colour }[shape.kind] ?? 'none';
+    set('fill', filled);
+    set('fill-opacity', shape.kind === 'Polygon' ? palette.fillOpacity : undefined);
+    set('stroke', shape.kind === 'Dots' || shape.kind === 'Text' ? 'none' : colour);
+    set('stroke-width', shape.kind === 'Polygon' ? 1 : width);
+    if (shape.kind === 'Dots' && width)
+      for (const dot of shape.element.children) dot.setAttribute('r', width * TWIPS_PER_PIXEL);
     for (const head of shape.element.querySelectorAll('.head')) head.setAttribute('fill', colour);
   }
 }

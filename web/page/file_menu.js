@@ -45,6 +45,7 @@ export class FileMenu {
     this.platform = platform;
     this.caption = description.caption;
     this.styles = description.messageStyles;
+    this.commands = description.commands;
     this.rows = new Map(description.menuRows.map((row) => [row.fileCommand, row]));
     this.texts = description.fileTexts;
     this.picker = document.createElement('input');
@@ -86,7 +87,7 @@ export class FileMenu {
     return outcome;
   }
 
-  openLink(address) { return this.tell(this.readLink(address)); }
+  openLink(address) { return this.opened(this.readLink(address)); }
 
   // A file, read as bytes.
   async openFile(file) {
@@ -94,8 +95,20 @@ export class FileMenu {
     this.writeScenario(new Uint8Array(await file.slice(0, limit).arrayBuffer()));
     const outcome = this.module._virenast_open_scenario_file();
     this.platform.show();
-    return this.tell(outcome);
+    return this.opened(outcome);
   }
+
+  // Once a scenario is read: what it left out said, its choices shown, and the bodies placed as
+  // its boxes say, as "Réinitialiser le graphique" does (a bad value then shows "Erreur").
+  async opened(outcome) {
+    await this.tell(outcome);
+    if (outcome === ALL_REFUSED) return;
+    this.choicesChanged();
+    this.platform.raise(this.commands.ResetScene);
+  }
+
+  // Set by the page: shows the choices anew.
+  choicesChanged() {}
 
   // What the program left out of a scenario, in a message box: all of it refused as an error,
   // a part of it as information.

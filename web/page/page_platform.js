@@ -64,6 +64,13 @@ export class PagePlatform {
   // program hands it over just before a turn, a wait or a box.
   draw(header, points, text) { this.form.drawing.apply(header, points, text); }
 
+  // What the drawing shows beyond its shapes (the arrows' magnitudes, the areas), in words: the
+  // drawing's description, which a screen reader reads on the drawing.
+  describeDrawing(text) {
+    if (text) this.form.drawingArea.setAttribute('aria-description', text);
+    else this.form.drawingArea.removeAttribute('aria-description');
+  }
+
   // The choices of the menu bar kept by the browser. A page opened from disk may be refused its
   // storage: it then starts with the program's defaults and keeps nothing.
   readChoice(key) {

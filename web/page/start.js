@@ -4,6 +4,7 @@
 // Starts the program in the page: builds the window from the program's description, starts
 // the program with the decimal separator of the browser's language, and forwards the clicks.
 // The program's module (VirenastModule) is a classic script that the page loads before this one.
+import { inflateSync } from 'fflate';
 import { applyColours, buildWindow } from './build_window.js';
 import { FileMenu } from './file_menu.js';
 import { buildMenus } from './menus.js';
@@ -66,8 +67,17 @@ function showChoices(module, menu, form) {
   applyColours(form, JSON.parse(module.UTF8ToString(module._virenast_palette(...pageLook()))));
 }
 
+// The program's WebAssembly: in the one-file page, packed inside it (DEFLATE, then base64); on
+// a site, a file of its own, which the module fetches.
+function programBinary() {
+  const packed = document.getElementById('virenast-program');
+  if (!packed) return {};
+  const bytes = Uint8Array.from(atob(packed.textContent.trim()), (c) => c.charCodeAt(0));
+  return { wasmBinary: inflateSync(bytes) };
+}
+
 async function startVirenast() {
-  const module = await VirenastModule();
+  const module = await VirenastModule(programBinary());
   const description = JSON.parse(module.UTF8ToString(module._virenast_describe()));
   const root = document.querySelector('.window');
   let platform = null;
@@ -95,6 +105,7 @@ async function startVirenast() {
     enabled: (row) => files.enabled(row),
   });
   platform.shown = () => menu.refreshEnabled();
+  files.choicesChanged = () => showChoices(module, menu, form);
   showChoices(module, menu, form);
   // A scenario in the address fills the boxes and the scroll bar, and nothing else; so does one
   // given later in the address of the open page.
@@ -126,7 +137,7 @@ async function startVirenast() {
   fitToScreen(document.querySelector('.screen'));
   form.firstTabStop.focus();
   document.documentElement.dataset.ready = 'true';  // for whoever drives the page
-  if (fromAddress !== null) await files.tell(fromAddress);  // in its box over the ready window
+  if (fromAddress !== null) await files.opened(fromAddress);  // its box over the ready window
 }
 
 startVirenast();

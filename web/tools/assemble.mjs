@@ -1,20 +1,24 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Puts the page together from the program (the module's script, its WebAssembly inside), the
-// page's style and scripts and the rocket icon, in two forms:
-//   OUT/virenast.html   one file with everything inside, that opens from disk, offline;
+// Puts the page together from the program (the module's script and its WebAssembly beside it),
+// the page's style and scripts and the rocket icon, in two forms:
+//   OUT/virenast.html   one file with everything inside, that opens from disk, offline: the
+//                       WebAssembly in it compressed (DEFLATE, then base64), which the page
+//                       unpacks as it starts (start.js);
 //   OUT/site/           the same page as files for a web server, with a web app manifest and
 //                       the icons, so that it can be installed as an app; the page's modules
-//                       are there as the same one script as in virenast.html.
+//                       are there as the same one script as in virenast.html, the WebAssembly
+//                       as a file of its own.
 //
 // The page's ES modules are bundled from start.js into one module script, and every script and
 // the style sheet are minified, by esbuild (pinned in package-lock.json); the page's licence
 // stays in the comments at the top of its HTML.
 //
 //   node assemble.mjs MODULE.js PAGE_DIR ICON.xpm OUT
-import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { deflateRawSync } from 'node:zlib';
 import { build, transform } from 'esbuild';
 import { pngOf, readXpm } from './rocket_png.mjs';
 
@@ -29,8 +33,10 @@ const style = (await transform(read(join(pageDir, 'virenast.css')), { loader: 'c
 const program = (await transform(read(moduleFile), { minify: true, target })).code;
 const page = (await build({
   entryPoints: [join(pageDir, 'start.js')], bundle: true, format: 'esm', minify: true, target, write: false,
-  legalComments: 'none',
+  legalComments: 'none', banner: { js: '/*! fflate (inflate): MIT licence, Copyright (c) 2023 Arjun Barrett */' },
 })).outputFiles[0].text;
+const wasmFile = moduleFile.replace(/\.js$/, '.wasm');
+const packedProgram = deflateRawSync(readFileSync(wasmFile), { level: 9 }).toString('base64');
 const rocket = readXpm(read(iconFile));
 const png = (size) => pngOf(rocket, size);
 const iconUrl = `data:image/png;base64,${png(32).toString('base64')}`;
@@ -42,7 +48,8 @@ const fill = (fields) => template.replace(/\{\{(\w+)\}\}/g, (_, name) => fields[
 writeFileSync(join(out, 'virenast.html'), fill({
   ICON: iconUrl,
   HEAD: `<link rel="icon" href="${iconUrl}">\n<style>\n${style}</style>`,
-  SCRIPTS: `<script>\n${inline(program)}</script>\n<script type="module">\n${inline(page)}</script>`,
+  SCRIPTS: `<script id="virenast-program" type="application/octet-stream">${packedProgram}</script>\n`
+    + `<script>\n${inline(program)}</script>\n<script type="module">\n${inline(page)}</script>`,
 }));
 
 const site = join(out, 'site');
@@ -51,6 +58,7 @@ const sizes = [32, 192, 512];
 for (const size of sizes) writeFileSync(join(site, `rocket-${size}.png`), png(size));
 writeFileSync(join(site, 'virenast.css'), style);
 writeFileSync(join(site, 'virenast-module.js'), program);
+copyFileSync(wasmFile, join(site, 'virenast-module.wasm'));
 writeFileSync(join(site, 'virenast-page.js'), page);
 writeFileSync(join(site, 'manifest.webmanifest'), `${JSON.stringify({
   name: 'Virenast',

@@ -42,7 +42,11 @@ public:
     // Where the menu `fichier` asks for its files: Qt's dialogs unless a test sets its own.
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
 
+    // The scale the window's layout is drawn at: 1 at its own size.
+    double scale() const { return scale_; }
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -54,6 +58,7 @@ private:
     void choose(const form::MenuRow& row);
     void showChoices();
     void applyColours();
+    void scaleTo(double scale, QSize client);
     // Enables what the menu `fichier` can do now: the measurements once a run has some.
     void refreshFileMenu();
 
@@ -65,6 +70,10 @@ private:
     DrawingArea* drawingArea_ = nullptr;
     // The widgets whose back colour is a role of the scheme.
     std::vector<std::pair<QWidget*, form::Colour>> coloured_;
+    // The controls of the client area and their described boxes, in twips.
+    std::vector<std::pair<QWidget*, form::Box>> placed_;
+    double scale_ = 1;
+    QPoint offset_;
 };
 
 }  // namespace virenast::app

@@ -22,8 +22,14 @@
 namespace virenast::form {
 
 // The choices that the program itself acts on.
-inline constexpr const char* trajectoryItemName = "trajectoire";  // the body's path shown
-inline constexpr const char* paceGroupName = "vitesse";           // the pace of a run
+inline constexpr const char* trajectoryItemName = "trajectoire";      // the body's path shown
+inline constexpr const char* velocityItemName = "vecteurVitesse";     // the velocity's arrow
+inline constexpr const char* forcesItemName = "vecteursForces";       // the forces' arrows
+inline constexpr const char* areasItemName = "airesBalayees";         // the areas swept in equal times
+inline constexpr const char* marksItemName = "reperesTemps";          // the marks at equal times
+inline constexpr const char* graduationsItemName = "graduations";     // the axes in AU
+inline constexpr const char* projectorItemName = "couleursProjecteur";  // the colours for a projector
+inline constexpr const char* paceGroupName = "vitesse";               // the pace of a run
 
 struct StoredChoice {
     std::string key;
@@ -40,6 +46,8 @@ public:
     void choose(const MenuRow& row);
     // Whether the menu shows that row checked.
     bool checks(const MenuRow& row) const;
+    // Checks or unchecks a checkable item; checks an exclusive one (its group's others unchecked).
+    void set(const MenuRow& row, bool checked);
     // Whether the checkable item of that name is checked.
     bool checked(std::string_view item) const;
     // The name of the item checked in that group.

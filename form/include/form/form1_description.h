@@ -33,14 +33,13 @@ enum class Colour : std::uint8_t {
     Red,
     Green,
     DarkRed,
-    // What else the window draws.
+    // What else the window draws (the shapes drawn over the drawing have roles of their own,
+    // sim::DrawnRole).
     DisabledText,  // the text of a box that only the run writes (the current position)
     DrawingBack,   // the drawing area's background
     Outline,       // the lines, and the circles' outlines
-    CurrentPath,   // the path of the run drawn last
-    PreviousPath,  // the path of the run before it
 };
-inline constexpr std::size_t colourCount = static_cast<std::size_t>(Colour::PreviousPath) + 1;
+inline constexpr std::size_t colourCount = static_cast<std::size_t>(Colour::Outline) + 1;
 
 // A control's box: its top-left corner in its container, and its size.
 struct Box {

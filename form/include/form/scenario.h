@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include "form/display_choices.h"
 #include "form/form1_description.h"
+#include "form/menu_bar.h"
 #include "platform/controls.h"
 #include "platform/window_platform.h"
 
@@ -18,7 +20,11 @@
 
 // A scenario: what a class shares so that everyone starts from the same values. It is the typed
 // texts of the twelve input boxes and the time step (the scroll bar's value, in hours), under
-// the controls' names in the window's description, with a few French aliases. One format, written two ways:
+// the controls' names in the window's description, with a few French aliases; and it may carry
+// the display choices of the menu bar: a checkable item under its name, "oui" or "non"
+// ("trajectoire=oui"), the colours for a projector as "couleurs=projecteur" or
+// "couleurs=standard", the pace under its group's name, the item's name ("vitesse=vitesse20").
+// One format, written two ways:
 //  - a link: pairs `name=text` joined by `&`, each text percent-encoded as UTF-8, a comma left
 //    as it is ("G1=13271244&x1=1&xs=1,3&HScroll1=24"); a `+` is a plus sign, not a space;
 //  - a file (`.virenast`): UTF-8 text, one `name=text` a line, the text as typed; blank lines and
@@ -52,10 +58,20 @@ struct ScenarioBox {
 // The twelve input boxes, in the order a scenario is written (the window's reading order).
 std::span<const ScenarioBox> scenarioBoxes();
 
+// A display choice that a scenario carries: a checkable item checked or not, or an exclusive
+// item, checked (its group's others then not).
+struct ScenarioChoice {
+    const MenuRow* row;
+    bool checked;
+    friend bool operator==(const ScenarioChoice&, const ScenarioChoice&) = default;
+};
+
 struct Scenario {
     // Indexed as scenarioBoxes(); empty for a box the scenario leaves as it is.
     std::array<std::optional<std::string>, 12> texts;
     std::optional<int> timeStepHours;
+    // In the order of the menu bar's rows; a choice it leaves out stays as it is.
+    std::vector<ScenarioChoice> choices;
 
     bool empty() const;
     friend bool operator==(const Scenario&, const Scenario&) = default;
@@ -83,12 +99,13 @@ std::string scenarioLink(const Scenario& scenario);
 // A `.virenast` file, with a first comment line saying what it is.
 std::string scenarioFile(const Scenario& scenario);
 
-// What the window holds now: every box's typed text and the scroll bar's value.
-Scenario currentScenario(platform::WindowPlatform& window);
+// What the window holds now: every box's typed text and the scroll bar's value, and every
+// display choice.
+Scenario currentScenario(platform::WindowPlatform& window, const DisplayChoices& choices);
 // Puts the scenario into the window as if typed: each text into its box (a bad value shows
 // "Erreur" at the next reset or run, as typed), the time step onto the scroll bar. A box the
-// scenario leaves out keeps its text; nothing is reset or run.
-void applyScenario(const Scenario& scenario, platform::WindowPlatform& window);
+// scenario leaves out keeps its text; nothing is reset or run. The choices go into `choices`.
+void applyScenario(const Scenario& scenario, platform::WindowPlatform& window, DisplayChoices& choices);
 
 // The messages as one text for a message box: a first line that says whether anything was
 // taken, then one line each.

@@ -11,9 +11,13 @@
 #include "platform/window_platform.h"
 #include "sim/body_path.h"
 #include "sim/drawing.h"
+#include "sim/graduations.h"
 #include "sim/measurements.h"
+#include "sim/motion_arrows.h"
 #include "sim/orbit_simulation.h"
 #include "sim/run_pace.h"
+#include "sim/swept_sectors.h"
+#include "sim/time_marks.h"
 
 #include <chrono>
 #include <cstdint>
@@ -37,8 +41,9 @@ protected:
 };
 
 // What a window runs beside its controls, in one place: the simulation and what watches it (the
-// body's path, the pace, the measurements), the choices of the menu bar and the colours they
-// give, and what the menu "Fichier" reads and writes. A front-end holds one session; it forwards
+// body's path, the arrows of the velocity and forces, the areas swept and the marks at equal
+// times, the pace, the measurements), the choices of the menu bar and the colours they give, and
+// what the menu "Fichier" reads and writes. A front-end holds one session; it forwards
 // each click and choice to it, draws at each turn the shapes it hands out, and lets the run go
 // on when it says. A new watcher is added here, and nowhere else.
 class Session {
@@ -49,7 +54,8 @@ public:
     Session& operator=(const Session&) = delete;
 
     // A click on a button or on the menu item "A propos": the reset, the run (which yields
-    // inside it), or the box "Pause" or "A propos".
+    // inside it), or the box "Pause" or "A propos". A front-end performs a reset too once a
+    // scenario is opened, so that the drawing shows what the boxes say.
     void perform(Command command);
 
     // An item of the menu bar that is a choice: it takes effect at once, even in the middle of a
@@ -57,10 +63,15 @@ public:
     void choose(const MenuRow& row);
     const DisplayChoices& choices() const { return choices_; }
     // The colours of the scheme chosen, on the front-end's platform.
-    Palette palette(PlatformLook look) const { return Palette(Scheme::Standard, look); }
+    Palette palette(PlatformLook look) const;
 
     // What is drawn over the drawing area now, in the order drawn: each front-end's one loop.
     std::vector<sim::DrawnShape> drawnShapes() const;
+    // What the drawing shows beyond the window's values, in words, for a screen reader: the
+    // arrows' magnitudes and the areas ("" when none is shown).
+    std::string drawingSummary() const;
+    // The areas swept so far in the last run, in equal times.
+    std::vector<sim::SweptSectors::Sector> sweptSectors() const { return sectors_.sectors(); }
 
     // How long the window should handle its events before the run takes its next step; nothing:
     // go on at once. A front-end asks again after each wait, so that a pace changed meanwhile
@@ -72,8 +83,8 @@ public:
     static constexpr std::chrono::milliseconds longestWait{50};
 
     // The menu "Fichier": a scenario read from a link (an address or its fragment) or from a
-    // file's bytes goes into the boxes and onto the scroll bar unless all of it was refused; what
-    // was left out is in the reading's messages.
+    // file's bytes goes into the boxes, onto the scroll bar and into the choices (which are
+    // kept) unless all of it was refused; what was left out is in the reading's messages.
     ScenarioReading openScenarioLink(std::string_view link);
     ScenarioReading openScenarioFile(std::string_view bytes);
     // The scenario typed now, as a link's pairs and as a file.
@@ -88,6 +99,12 @@ public:
     static sim::PaceClock& steadyClock();
 
 private:
+    // What the choices do: the pace, which arrows are drawn; and they are kept.
+    void choicesChanged();
+    ScenarioReading opened(ScenarioReading reading);
+    // The start velocity as typed, for the arrows after a click reset, which does not read it.
+    std::optional<sim::Velocity> typedVelocity();
+
     platform::WindowPlatform& window_;
     ChoiceStore& store_;
     sim::PaceClock& clock_;
@@ -95,6 +112,10 @@ private:
     sim::BodyPath path_;
     sim::RunPacer pacer_;
     sim::MeasurementLog measurements_;
+    sim::MotionArrows arrows_;
+    sim::SweptSectors sectors_;
+    sim::TimeMarks marks_;
+    sim::Graduations graduations_;
     sim::OrbitSimulation simulation_;
     DisplayChoices choices_;
 };

@@ -5,8 +5,13 @@
 
 #include "run_records.h"
 
+#include "platform/number_text.h"
+
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,18 +24,45 @@ namespace virenast::sim {
 
 enum class DrawnKind : std::uint8_t {
     Polyline,  // the points joined in order
-    Polygon,   // the points joined, closed and filled
+    Polygon,   // the points joined, closed and filled, its edge in the same colour
     Arrow,     // from the first point to the second, its head at the second
-    Text,      // the text, its left end on the first point
+    CutArrow,  // an arrow stopped at the drawing's edge: no head, a bar across its end
+    Dots,      // a dot of a few pixels on each point
+    Text,      // the text, centred on the first point
 };
 
 // What a shape stands for; the colour scheme gives each role its colour.
 enum class DrawnRole : std::uint8_t {
     CurrentPath,   // the path of the run drawn last, leading to the body
     PreviousPath,  // the path of the run before it
+    Graduation,    // the lines across the drawing every half AU
+    GraduationText,  // the values in AU, and the ticks every tenth
+    SectorEven,    // the areas swept in equal times, one in two...
+    SectorOdd,     // ...and the others
+    SectorText,    // their areas
+    TimeMark,      // the marks on the path at equal times, and their interval
+    Velocity,      // the moving body's velocity, and its scale
+    Force1,        // the attraction of body 1, of body 2, and their sum, and their scale
+    Force2,
+    ForceSum,
 };
+inline constexpr std::size_t drawnRoleCount = static_cast<std::size_t>(DrawnRole::ForceSum) + 1;
 
 enum class LineStyle : std::uint8_t { Solid, Dashed };
+
+// Every kind, role and style in the order of their numbers, and their names: how a shape is
+// handed to a page and written by the tools.
+inline constexpr std::array allDrawnKinds{DrawnKind::Polyline, DrawnKind::Polygon, DrawnKind::Arrow,
+                                          DrawnKind::CutArrow, DrawnKind::Dots,    DrawnKind::Text};
+inline constexpr std::array allDrawnRoles{
+    DrawnRole::CurrentPath, DrawnRole::PreviousPath, DrawnRole::Graduation, DrawnRole::GraduationText,
+    DrawnRole::SectorEven,  DrawnRole::SectorOdd,    DrawnRole::SectorText, DrawnRole::TimeMark,
+    DrawnRole::Velocity,    DrawnRole::Force1,       DrawnRole::Force2,     DrawnRole::ForceSum};
+static_assert(allDrawnRoles.size() == drawnRoleCount, "a drawn role left out");
+inline constexpr std::array allLineStyles{LineStyle::Solid, LineStyle::Dashed};
+const char* drawnKindName(DrawnKind kind);
+const char* drawnRoleName(DrawnRole role);
+const char* lineStyleName(LineStyle style);
 
 // One shape as a drawing watcher hands it out. The points and the text are the watcher's: read
 // them during the turn only.
@@ -54,5 +86,8 @@ public:
 protected:
     ~DrawingLayer() = default;
 };
+
+// A figure of the drawing as the window writes numbers, to a few significant digits ("0,198").
+std::string roundedText(const platform::NumberText& numbers, double value, int significantDigits);
 
 }  // namespace virenast::sim

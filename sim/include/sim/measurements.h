@@ -30,12 +30,13 @@ struct MeasurementRow {
     double distance1Au, distance2Au;
     double force1, force2;  // N
     bool hasAttractions;
+    double sweptArea;  // AU²: swept about body 1 since the start, the steps' triangles summed
 };
 
 // Keeps the rows of the last run started. A run started inside another's yield is the last run
 // from then on: the steps its outer run makes after it are not kept.
 //
-// Memory is bounded: at most `rowCap` rows (88 bytes each: 46 MB for the default, which holds a
+// Memory is bounded: at most `rowCap` rows (96 bytes each: 50 MB for the default, which holds a
 // 30-year run at 1 hour, 262 621 steps, whole). A longer run is thinned as it goes: when the cap
 // is reached the rows of odd multiples of the stride are dropped and the stride doubles, so the
 // rows kept are those of the steps that are multiples of `stride()`, with the start and the
@@ -62,6 +63,8 @@ private:
     std::vector<MeasurementRow> rows_;
     std::int64_t stride_ = 1;
     int depth_ = 0;  // of the run whose rows are kept
+    AuPoint body1_{};
+    double swept_ = 0;
 };
 
 // Where a text goes a piece at a time (a file written as it goes): each piece is whole lines.

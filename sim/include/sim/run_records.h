@@ -56,6 +56,11 @@ struct ForceComponents {
     friend bool operator==(const ForceComponents&, const ForceComponents&) = default;
 };
 
+// Where a reset placed the three bodies, in AU, as it read them.
+struct ScenePlaces {
+    AuPoint body1, body2, moving;
+};
+
 // "Réinitialiser le graphique" has placed the bodies: by a click, or as the first thing a run
 // does. `attractions` is empty when the reset failed (it then showed "Erreur").
 struct SceneReset {
@@ -63,6 +68,7 @@ struct SceneReset {
     int runsInProgress;  // how many runs are under way, the one it starts included
     std::optional<TwipPoint> bodyDrawnAt;  // where it drew the moving body, if it got that far
     std::optional<Attractions> attractions;
+    std::optional<ScenePlaces> places;  // empty when it failed before reading every position
 };
 
 // A click on "Lancer le calcul" has started a run; nothing is computed yet. `depth` is 1 for a
@@ -102,6 +108,7 @@ struct StepRecord {
 
     // The step itself.
     std::int32_t timeStep;  // seconds, read from the scroll bar at this step
+    double endTime;         // seconds: the typed years as this step read them, which it had not passed
 
     // At the end of the step, instant elapsed: what xsc, ysc and tempscourant now show.
     std::int64_t elapsed;  // seconds
