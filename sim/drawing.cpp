@@ -59,6 +59,17 @@ const char* drawnRoleName(DrawnRole role)
     case DrawnRole::Force1: return "Force1";
     case DrawnRole::Force2: return "Force2";
     case DrawnRole::ForceSum: return "ForceSum";
+    case DrawnRole::GraphAxis: return "GraphAxis";
+    case DrawnRole::GraphText: return "GraphText";
+    case DrawnRole::CurveDistance1: return "CurveDistance1";
+    case DrawnRole::CurveDistance2: return "CurveDistance2";
+    case DrawnRole::CurveSpeed: return "CurveSpeed";
+    case DrawnRole::CurveKinetic: return "CurveKinetic";
+    case DrawnRole::CurvePotential: return "CurvePotential";
+    case DrawnRole::CurveMechanical: return "CurveMechanical";
+    case DrawnRole::CurveDrift: return "CurveDrift";
+    case DrawnRole::PreviousCurve: return "PreviousCurve";
+    case DrawnRole::Approach: return "Approach";
     }
     return "";
 }
