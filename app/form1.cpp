@@ -193,8 +193,8 @@ Form1::Form1(const QLocale& locale)
     choiceStore_ = std::make_unique<SettingsChoiceStore>();
     session_ = std::make_unique<form::Session>(*platform_, *choiceStore_);
     platform_->setSession(session_.get());
-    fileCommands_ = std::make_unique<FileCommands>(*this, *platform_, *session_);
     drawingArea_ = logic.drawingArea;
+    fileCommands_ = std::make_unique<FileCommands>(*this, *platform_, *session_, [this](int scale) { return picture(scale); });
     drawingArea_->setShapes([this] { return session_->drawnShapes(); });
     drawingArea_->setSummary([this] { return session_->drawingSummary(); });
     client->installEventFilter(this);  // a larger window draws its whole layout larger
@@ -214,6 +214,17 @@ Form1::Form1(const QLocale& locale)
 }
 
 Form1::~Form1() = default;
+
+// The drawing as it is now, drawn again at `scale` times its size on the screen, text and all.
+QImage Form1::picture(int scale) const
+{
+    const QSize size = drawingArea_->size();
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    drawingArea_->render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
 
 bool Form1::openScenario(const QString& path) { return fileCommands_->openScenario(path); }
 

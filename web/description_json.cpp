@@ -67,13 +67,17 @@ const char* fileCommandName(form::FileCommand command)
     case form::FileCommand::SaveScenario: return "SaveScenario";
     case form::FileCommand::CopyLink: return "CopyLink";
     case form::FileCommand::SaveMeasurements: return "SaveMeasurements";
+    case form::FileCommand::CopyMeasurements: return "CopyMeasurements";
+    case form::FileCommand::SaveImage: return "SaveImage";
+    case form::FileCommand::CopyThirdLaw: return "CopyThirdLaw";
     }
     return "";
 }
 constexpr std::array allFileCommands{form::FileCommand::None, form::FileCommand::OpenScenario,
                                      form::FileCommand::SaveScenario, form::FileCommand::CopyLink,
-                                     form::FileCommand::SaveMeasurements};
-static_assert(allFileCommands.size() == static_cast<std::size_t>(form::FileCommand::SaveMeasurements) + 1,
+                                     form::FileCommand::SaveMeasurements, form::FileCommand::CopyMeasurements,
+                                     form::FileCommand::SaveImage, form::FileCommand::CopyThirdLaw};
+static_assert(allFileCommands.size() == static_cast<std::size_t>(form::FileCommand::CopyThirdLaw) + 1,
               "a file command without its name");
 
 const char* menuRowKindName(MenuRowKind kind)
@@ -83,6 +87,7 @@ const char* menuRowKindName(MenuRowKind kind)
     case MenuRowKind::Item: return "item";
     case MenuRowKind::Checkable: return "checkable";
     case MenuRowKind::Exclusive: return "exclusive";
+    case MenuRowKind::View: return "view";
     }
     return "";
 }
@@ -388,7 +393,6 @@ std::string describeWindowAsJson()
     appendField(out, "everyNthStepAfter", std::string_view(form::everyNthStepAfter));
     appendField(out, "linkToCopyCaption", std::string_view(form::linkToCopyCaption));
     appendField(out, "scenarioFileName", std::string_view(form::scenarioFileName));
-    appendField(out, "measurementsFileName", std::string_view(form::measurementsFileName));
     out.back() = '}';
     out += ',';
     out += "\"controls\":[";

@@ -30,9 +30,10 @@ QAction* item(app::Form1& window, const char* name) { return window.findChild<QA
 
 // Answers each question with the path the test set, as a user choosing a file would.
 struct ChosenFiles {
-    QString open, save;
+    QString open, save, image;
     std::optional<app::FileChooser::MeasurementsChoice> measurements;
     std::int64_t strideSeen = 0;
+    QString nameOffered;  // the last file name a question offered
 };
 
 class TestChooser final : public app::FileChooser {
@@ -40,10 +41,16 @@ public:
     explicit TestChooser(ChosenFiles& chosen) : chosen_(chosen) {}
     QString scenarioToOpen(QWidget&) override { return chosen_.open; }
     QString scenarioToSave(QWidget&) override { return chosen_.save; }
-    std::optional<MeasurementsChoice> measurementsToSave(QWidget&, std::int64_t stride) override
+    std::optional<MeasurementsChoice> measurementsToSave(QWidget&, std::int64_t stride, const QString& name) override
     {
         chosen_.strideSeen = stride;
+        chosen_.nameOffered = name;
         return chosen_.measurements;
+    }
+    QString imageToSave(QWidget&, const QString& name) override
+    {
+        chosen_.nameOffered = name;
+        return chosen_.image;
     }
 
 private:

@@ -8,7 +8,7 @@
 // also how many steps a second it makes. With items of "Affichage" checked (--show NAME, an item
 // off by default), the run goes through a session as a front-end's does, and what the drawing
 // holds at its end is printed as well, all but the paths: each shape's role, kind, points in
-// twips and text.
+// twips and text; with "graphiques" checked, the graphs' shapes too, and "Troisième loi".
 //
 //   virenast_memory_run [--repeat N] [--hours H] [--show NAME]... [BOX=TEXT]...
 #include "form/form1_description.h"
@@ -37,8 +37,10 @@ std::string quoted(std::string_view text)
 {
     std::string out = "\"";
     for (const char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
+        if (c == '\t') out += "\\t";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else out += std::string(c == '"' || c == '\\' ? "\\" : "") + c;
     }
     return out + '"';
 }
@@ -97,12 +99,12 @@ bool parse(int argc, char** argv, Setup& setup)
     return setup.repeat > 0 && (setup.shown.empty() || setup.repeat == 1);
 }
 
-// What the drawing holds, all but the paths (which the page's own tests follow), as JSON.
-std::string drawnShapes(const form::Session& session)
+// Shapes as JSON; the drawing's paths left out (the page's own tests follow them).
+std::string shapesJson(const std::vector<sim::DrawnShape>& shapes, bool withPolylines)
 {
     std::string out = "[";
-    for (const sim::DrawnShape& shape : session.drawnShapes()) {
-        if (shape.kind == sim::DrawnKind::Polyline) continue;
+    for (const sim::DrawnShape& shape : shapes) {
+        if (shape.kind == sim::DrawnKind::Polyline && !withPolylines) continue;
         out += std::string("{\"role\":\"") + sim::drawnRoleName(shape.role) + "\",\"kind\":\"" +
                sim::drawnKindName(shape.kind) + "\",\"points\":[";
         for (const sim::TwipPoint point : shape.points) out += twips(point.x) + "," + twips(point.y) + ",";
@@ -142,7 +144,10 @@ int main(int argc, char** argv)
         for (const form::MenuRow* row : setup.shown) session.choose(*row);  // each off until chosen
         session.simulation().addObserver(counter);
         session.perform(form::Command::RunCalculation);
-        drawn = drawnShapes(session);
+        drawn = ",\"drawn\":" + shapesJson(session.drawnShapes(), false);
+        if (session.graphsShown())
+            drawn += ",\"graphs\":" + shapesJson(session.graphShapes(), true) +
+                     ",\"thirdLaw\":" + quoted(session.thirdLawText());
     }
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
     const long steps = counter.steps / setup.repeat;
@@ -182,7 +187,7 @@ int main(int argc, char** argv)
         }
     }
     out.back() = '}';
-    if (!setup.shown.empty()) out += ",\"drawn\":" + drawn;
+    out += drawn;
     out += "}\n";
     std::fputs(out.c_str(), stdout);
     return 0;

@@ -6,6 +6,7 @@
 #include "form/form1_description.h"
 #include "form/menu_bar.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QMainWindow>
 
@@ -44,6 +45,8 @@ public:
 
     // The scale the window's layout is drawn at: 1 at its own size.
     double scale() const { return scale_; }
+    // What "Enregistrer l'image…" saves: the drawing, and the graphs beside it when shown.
+    QImage picture(int scale) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

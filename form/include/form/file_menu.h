@@ -16,6 +16,9 @@ enum class FileCommand : std::uint8_t {
     SaveScenario,
     CopyLink,
     SaveMeasurements,
+    CopyMeasurements,  // the last run's rows on the clipboard, for a paste into a spreadsheet
+    SaveImage,         // the drawing, and the graphs when shown, as a picture
+    CopyThirdLaw,      // the table "Troisième loi" on the clipboard
 };
 
 // The dialog's filter for scenario files, and the name the page's address carries them after.
@@ -31,7 +34,15 @@ inline constexpr const char* everyNthStepBefore = "Une ligne toutes les";
 inline constexpr const char* everyNthStepAfter = "étapes (1 : toutes ; le début et la fin toujours)";
 // What the files are called when the user names them no other way.
 inline constexpr const char* scenarioFileName = "scenario.virenast";
-inline constexpr const char* measurementsFileName = "mesures.csv";
+// The measurements and the pictures are named after their run's start, so that two runs saved
+// where the browser saves without asking stay apart: "mesures-2026-12-09-14h05m32.csv".
+inline constexpr const char* measurementsFilePrefix = "mesures-";
+inline constexpr const char* measurementsFileExtension = ".csv";
+inline constexpr const char* imageFilePrefix = "image-";
+inline constexpr const char* imageFileExtension = ".png";
+inline constexpr const char* imageFileFilter = "Image PNG (*.png)";
+// A picture is taken at this many times the size of the screen's drawing, for a report.
+inline constexpr int imageScale = 2;
 // Said before the question when a very long run kept only one step in `%1`.
 inline constexpr const char* thinnedRunNote = "Ce calcul est très long : seule une étape sur %1 a été gardée.";
 // Where the clipboard is refused (a page opened from disk), the link is shown to copy by hand.
