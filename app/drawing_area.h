@@ -104,6 +104,7 @@ class DrawingArea : public QFrame {
     Q_OBJECT
     Q_PROPERTY(bool pathShown READ pathShown)
     Q_PROPERTY(QColor pathColour READ pathColour)
+    Q_PROPERTY(double perTwip READ perTwip)
 
 public:
     // What the session draws now, in the order drawn.
@@ -123,6 +124,8 @@ public:
     QRectF pixels(const QRectF& twips) const;
     QPointF pixels(const QPointF& twips) const;
     QPolygonF pixels(std::span<const sim::TwipPoint> points) const;
+    QPointF twips(const QPointF& pixels) const { return pixels / perTwip_; }
+    double perTwip() const { return perTwip_; }
 
     void setShapes(Shapes shapes);
     // What the drawing shows beyond its shapes, in words: its description for a screen reader.

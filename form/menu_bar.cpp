@@ -45,7 +45,7 @@ constexpr std::array rows{
     MenuRow{"copierMesures",       Item,      "Copier les mesures",            'p', "fichier",   nullptr,
             {"Copier les mesures", "Copie les mesures du dernier calcul, à coller dans un tableur"},
             Command::None, CopyMeasurements},
-    MenuRow{"enregistrerImage",    Item,      "Enregistrer l'image…",          'I', "fichier",   nullptr,
+    MenuRow{"enregistrerImage",    Item,      "Enregistrer l'image…",          'a', "fichier",   nullptr,
             {"Enregistrer l'image", "Enregistre le dessin, et les graphiques s'ils sont montrés, dans une image PNG"},
             Command::None, SaveImage},
     MenuRow{"affichage",           Menu,      "Affichage",                     'A', nullptr,     nullptr,

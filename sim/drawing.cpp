@@ -31,6 +31,14 @@ std::string roundedText(const platform::NumberText& numbers, double value, int s
     return text;
 }
 
+std::string decimalsText(const platform::NumberText& numbers, double value, int decimals)
+{
+    const int digits = value == 0 || !std::isfinite(value)
+                           ? 1
+                           : static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1 + decimals;
+    return roundedText(numbers, value, std::max(digits, 1));
+}
+
 const char* drawnKindName(DrawnKind kind)
 {
     switch (kind) {

@@ -59,13 +59,6 @@ std::string tickText(const platform::NumberText& numbers, double value, double s
     return roundedText(numbers, value, std::max(digits, 1));
 }
 
-// A figure with that many decimals, as the sheets quote them.
-std::string withDecimals(const platform::NumberText& numbers, double value, int decimals)
-{
-    const int digits = value == 0 ? 1 : static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1 + decimals;
-    return roundedText(numbers, value, std::max(digits, 1));
-}
-
 Panel panelOf(Curve curve) { return facts(curve).panel; }
 
 // An exponent as superscript digits: "¹¹", "⁻³".
@@ -359,10 +352,10 @@ std::string GraphView::periodText() const
     const std::optional<OrbitPeriod> period = finder_.period();
     if (!period) return {};
     const std::size_t turns = period->periods.size();
-    return "Période : " + withDecimals(numbers_, period->meanPeriod, 3) + " an" +
+    return "Période : " + decimalsText(numbers_, period->meanPeriod, 3) + " an" +
            (turns == 1 ? std::string(" (1 tour)") : " (moyenne de " + std::to_string(turns) + " tours)") +
-           " ; demi-grand axe : " + withDecimals(numbers_, period->semiMajorAxis, 3) +
-           " UA ; T²/a³ : " + withDecimals(numbers_, period->ratio(), 3) + " an²/UA³";
+           " ; demi-grand axe : " + decimalsText(numbers_, period->semiMajorAxis, 3) +
+           " UA ; T²/a³ : " + decimalsText(numbers_, period->ratio(), 3) + " an²/UA³";
 }
 
 std::string GraphView::summary() const

@@ -82,7 +82,8 @@ TEST_F(Form1FileMenu, StandsFirstWithItsItemsAndSavesMeasurementsOnlyAfterARun)
     for (QAction* action : bar.front()->menu()->actions()) items << action->objectName() + " " + action->text();
     EXPECT_EQ(items,
               (QStringList{"ouvrirScenario &Ouvrir un scénario…", "enregistrerScenario &Enregistrer le scénario…",
-                           "copierLien &Copier le lien du scénario", "enregistrerMesures Enregistrer les &mesures…"}));
+                           "copierLien &Copier le lien du scénario", "enregistrerMesures Enregistrer les &mesures…",
+                           "copierMesures Co&pier les mesures", "enregistrerImage Enregistrer l'im&age…"}));
     EXPECT_EQ(bar.front()->menu()->accessibleName(), "Fichier");
 
     EXPECT_FALSE(item(window, "enregistrerMesures")->isEnabled());
@@ -211,7 +212,7 @@ TEST_F(Form1FileMenu, TheDefaultRunsMeasurementsEndWhereTheWindowStopped)
     const QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1 + 1 + 72192);
     const QStringList last = lines.back().split(';');
-    ASSERT_EQ(last.size(), 11);
+    ASSERT_EQ(last.size(), 14);
     EXPECT_EQ(last[0], shownText(window, "tempscourant"));
     EXPECT_EQ(last[2], shownText(window, "xsc"));
     EXPECT_EQ(last[3], shownText(window, "ysc"));

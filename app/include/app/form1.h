@@ -23,6 +23,7 @@ namespace virenast::app {
 class DrawingArea;
 class FileChooser;
 class FileCommands;
+class GraphWindow;
 class MenuBar;
 class QtWindowPlatform;
 class SettingsChoiceStore;
@@ -71,6 +72,7 @@ private:
     std::unique_ptr<FileCommands> fileCommands_;
     MenuBar* menuBar_ = nullptr;
     DrawingArea* drawingArea_ = nullptr;
+    GraphWindow* graphs_ = nullptr;
     // The widgets whose back colour is a role of the scheme.
     std::vector<std::pair<QWidget*, form::Colour>> coloured_;
     // The controls of the client area and their described boxes, in twips.

@@ -86,6 +86,8 @@ public:
     // "Troisième loi", a row a run, and the table as text for the clipboard.
     const std::vector<sim::ThirdLawRow>& thirdLawRows() const { return thirdLaw_.rows(); }
     std::string thirdLawText() const { return thirdLaw_.tabSeparated(window_.numbers()); }
+    // A figure of the table as it is shown, to three decimals.
+    std::string thirdLawFigure(double value) const { return sim::decimalsText(window_.numbers(), value, 3); }
 
     // How long the window should handle its events before the run takes its next step; nothing:
     // go on at once. A front-end asks again after each wait, so that a pace changed meanwhile

@@ -103,5 +103,7 @@ protected:
 
 // A figure of the drawing as the window writes numbers, to a few significant digits ("0,198").
 std::string roundedText(const platform::NumberText& numbers, double value, int significantDigits);
+// A figure with that many decimals, as the sheets quote them ("0,549", "1,015").
+std::string decimalsText(const platform::NumberText& numbers, double value, int decimals);
 
 }  // namespace virenast::sim
