@@ -8,9 +8,10 @@
 // also how many steps a second it makes. With items of "Affichage" checked (--show NAME, an item
 // off by default), the run goes through a session as a front-end's does, and what the drawing
 // holds at its end is printed as well, all but the paths: each shape's role, kind, points in
-// twips and text; with "graphiques" checked, the graphs' shapes too, and "Troisième loi".
+// twips and text; with "graphiques" checked, the graphs' shapes too, and "Troisième loi". With
+// --copy, it prints instead what "Copier les mesures" puts on the clipboard.
 //
-//   virenast_memory_run [--repeat N] [--hours H] [--show NAME]... [BOX=TEXT]...
+//   virenast_memory_run [--repeat N] [--hours H] [--show NAME]... [--copy] [BOX=TEXT]...
 #include "form/form1_description.h"
 #include "form/menu_bar.h"
 #include "form/session.h"
@@ -63,6 +64,7 @@ struct Setup {
     long repeat = 1;
     int hours = 1;
     std::vector<const form::MenuRow*> shown;
+    bool copy = false;
     std::vector<std::pair<platform::TextBox, std::string>> typed;
 };
 
@@ -76,6 +78,10 @@ bool parse(int argc, char** argv, Setup& setup)
         }
         if (argument == "--hours" && i + 1 < argc) {
             setup.hours = std::atoi(argv[++i]);
+            continue;
+        }
+        if (argument == "--copy") {
+            setup.copy = true;
             continue;
         }
         if (argument == "--show" && i + 1 < argc) {
@@ -96,7 +102,7 @@ bool parse(int argc, char** argv, Setup& setup)
         }
         setup.typed.emplace_back(*control->logicControl<platform::TextBox>(), argument.substr(equals + 1));
     }
-    return setup.repeat > 0 && (setup.shown.empty() || setup.repeat == 1);
+    return setup.repeat > 0 && ((setup.shown.empty() && !setup.copy) || setup.repeat == 1);
 }
 
 // Shapes as JSON; the drawing's paths left out (the page's own tests follow them).
@@ -121,7 +127,7 @@ int main(int argc, char** argv)
 {
     Setup setup;
     if (!parse(argc, argv, setup)) {
-        std::fprintf(stderr, "usage: %s [--repeat N] [--hours H] [--show NAME]... [BOX=TEXT]...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--repeat N] [--hours H] [--show NAME]... [--copy] [BOX=TEXT]...\n", argv[0]);
         return 2;
     }
     platform::MemoryPlatform window;
@@ -133,7 +139,7 @@ int main(int argc, char** argv)
         testing::loadWindowDefaults(window);
         for (const auto& [box, text] : setup.typed) window.type(box, text);
         window.moveScrollBar(static_cast<std::int16_t>(setup.hours));
-        if (setup.shown.empty()) {
+        if (setup.shown.empty() && !setup.copy) {
             sim::OrbitSimulation simulation(window);
             simulation.addObserver(counter);
             simulation.runCalculation();
@@ -144,6 +150,10 @@ int main(int argc, char** argv)
         for (const form::MenuRow* row : setup.shown) session.choose(*row);  // each off until chosen
         session.simulation().addObserver(counter);
         session.perform(form::Command::RunCalculation);
+        if (setup.copy) {
+            std::fputs(session.measurementsText().c_str(), stdout);
+            return 0;
+        }
         drawn = ",\"drawn\":" + shapesJson(session.drawnShapes(), false);
         if (session.graphsShown())
             drawn += ",\"graphs\":" + shapesJson(session.graphShapes(), true) +
