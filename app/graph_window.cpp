@@ -96,13 +96,14 @@ GraphWindow::GraphWindow(QWidget& mainWindow, form::Session& session, Choose cho
     drawing_->installEventFilter(this);
     layout->addWidget(drawing_, 1);
 
-    auto* title = new QLabel(QStringLiteral("Troisième loi"), this);
+    auto* title = new QLabel(utf8(sim::thirdLawTitle), this);
     layout->addWidget(title);
-    table_ = new QTableWidget(0, 4, this);
+    table_ = new QTableWidget(0, static_cast<int>(sim::thirdLawColumns.size()), this);
     table_->setObjectName(QStringLiteral("troisiemeLoi"));
-    table_->setAccessibleName(QStringLiteral("Troisième loi"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("T [années]"), QStringLiteral("a [UA]"),
-                                       QStringLiteral("T²/a³ [années²/UA³]"), QStringLiteral("corps céleste 2")});
+    table_->setAccessibleName(utf8(sim::thirdLawTitle));
+    QStringList headings;
+    for (const char* heading : sim::thirdLawColumns) headings << utf8(heading);
+    table_->setHorizontalHeaderLabels(headings);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setVisible(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -176,8 +177,7 @@ void GraphWindow::refreshTable()
         table_->setItem(static_cast<int>(i), 0, figure(row.period));
         table_->setItem(static_cast<int>(i), 1, figure(row.semiMajorAxis));
         table_->setItem(static_cast<int>(i), 2, figure(row.ratio));
-        table_->setItem(static_cast<int>(i), 3,
-                        new QTableWidgetItem(row.body2Pulled ? QStringLiteral("attire aussi") : QStringLiteral("n'attire pas")));
+        table_->setItem(static_cast<int>(i), 3, new QTableWidgetItem(utf8(sim::body2PullText(row.body2Pulled))));
     }
     table_->scrollToBottom();
 }

@@ -7,14 +7,15 @@ namespace virenast::sim {
 
 std::string ThirdLawTable::tabSeparated(const platform::NumberText& numbers) const
 {
-    std::string text = "T [années]\ta [UA]\tT²/a³ [années²/UA³]\tcorps céleste 2\r\n";
+    std::string text;
+    for (const char* heading : thirdLawColumns) text += std::string(heading) + (heading == thirdLawColumns.back() ? "\r\n" : "\t");
     for (const ThirdLawRow& row : rows_) {
-        text += numbers.toText(row.period).view();
-        text += '\t';
-        text += numbers.toText(row.semiMajorAxis).view();
-        text += '\t';
-        text += numbers.toText(row.ratio).view();
-        text += row.body2Pulled ? "\tattire aussi\r\n" : "\tn'attire pas\r\n";
+        for (const double figure : {row.period, row.semiMajorAxis, row.ratio}) {
+            text += numbers.toText(figure).view();
+            text += '\t';
+        }
+        text += body2PullText(row.body2Pulled);
+        text += "\r\n";
     }
     return text;
 }

@@ -7,6 +7,7 @@
 #include "orbit_period.h"
 #include "platform/number_text.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,12 @@
 // semi-major axis, T²/a³, and whether body 2 pulled too. Kept until the program closes, so that a
 // class compares the orbits of a session's runs; a run without a whole turn adds no row.
 namespace virenast::sim {
+
+// The table's title, its columns' headings and how its last column says body 2's pull.
+inline constexpr const char* thirdLawTitle = "Troisième loi";
+inline constexpr std::array<const char*, 4> thirdLawColumns{"T [années]", "a [UA]", "T²/a³ [années²/UA³]",
+                                                            "corps céleste 2"};
+constexpr const char* body2PullText(bool pulled) { return pulled ? "attire aussi" : "n'attire pas"; }
 
 struct ThirdLawRow {
     double period;         // years: the mean time between closest approaches
