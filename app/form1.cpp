@@ -353,6 +353,7 @@ void Form1::showEvent(QShowEvent* event)
 void Form1::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    graphs_->keepPlace();  // the program ends at once, without closing its windows
     form::closeProgram(*platform_);
 }
 

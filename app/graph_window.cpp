@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -113,6 +114,10 @@ GraphWindow::GraphWindow(QWidget& mainWindow, form::Session& session, Choose cho
     if (copy) layout->addWidget(copy, 0, Qt::AlignRight);
 
     resize(graphPixels() + QSize(24, 240));
+    keeping_ = new QTimer(this);
+    keeping_->setSingleShot(true);
+    keeping_->setInterval(500);
+    connect(keeping_, &QTimer::timeout, this, &GraphWindow::keepPlace);
 }
 
 void GraphWindow::showChoices(const form::DisplayChoices& choices)
@@ -219,10 +224,27 @@ void GraphWindow::closeEvent(QCloseEvent* event)
     if (const form::MenuRow* item = form::findMenuRow(form::graphsItemName); item && isVisible()) choose_(*item);
 }
 
+void GraphWindow::keepPlace()
+{
+    if (placed_) userSettings().setValue(QString::fromLatin1(geometryKey), saveGeometry());
+}
+
 void GraphWindow::hideEvent(QHideEvent* event)
 {
-    userSettings().setValue(QString::fromLatin1(geometryKey), saveGeometry());
+    keepPlace();
     QWidget::hideEvent(event);
+}
+
+void GraphWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (isVisible()) keeping_->start();
+}
+
+void GraphWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible()) keeping_->start();
 }
 
 }  // namespace virenast::app

@@ -17,6 +17,7 @@
 class QCheckBox;
 class QLabel;
 class QTableWidget;
+class QTimer;
 
 namespace virenast::form {
 class Session;
@@ -45,11 +46,15 @@ public:
     void setColours(const form::Palette& palette);
     // The graphs as they are now, at `scale` times their size on the screen.
     QImage picture(int scale) const;
+    // Keeps its place and size for the next time it is shown, in this run of the program or the next.
+    void keepPlace();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void placeBesideMainWindow();
@@ -63,6 +68,7 @@ private:
     QTableWidget* table_ = nullptr;
     std::vector<std::pair<const form::MenuRow*, QCheckBox*>> boxes_;
     bool placed_ = false;
+    QTimer* keeping_ = nullptr;  // a place is kept once the window has stopped moving
 };
 
 }  // namespace virenast::app
