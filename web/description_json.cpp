@@ -308,6 +308,17 @@ void appendControl(std::string& out, const ControlDescription& control)
 }
 
 
+// Where a byte of UTF-8 text stands in the same text as JavaScript counts it: in UTF-16 units.
+std::size_t utf16Index(std::string_view text, std::size_t byte)
+{
+    std::size_t units = 0;
+    for (const char c : text.substr(0, byte)) {
+        const auto lead = static_cast<unsigned char>(c);
+        if ((lead & 0xC0) != 0x80) units += lead >= 0xF0 ? 2 : 1;  // a character beyond 16 bits takes two
+    }
+    return units;
+}
+
 // A row of the menu bar; `accessKey` is where the underlined letter stands in the text, -1 for
 // none; `command` names a window command, `fileCommand` a command of "Fichier", "None" for none.
 void appendMenuRow(std::string& out, const MenuRow& row)
@@ -317,7 +328,7 @@ void appendMenuRow(std::string& out, const MenuRow& row)
     appendField(out, "kind", std::string_view(menuRowKindName(row.kind)));
     appendField(out, "text", std::string_view(row.text));
     const auto key = row.accessKeyIndex();
-    appendField(out, "accessKey", key ? static_cast<long long>(*key) : -1LL);
+    appendField(out, "accessKey", key ? static_cast<long long>(utf16Index(row.text, *key)) : -1LL);
     appendField(out, "parent", std::string_view(row.parent != nullptr ? row.parent : ""));
     appendField(out, "group", std::string_view(row.group != nullptr ? row.group : ""));
     appendField(out, "spokenName", std::string_view(row.spoken.name));

@@ -133,6 +133,12 @@ describe('the menu bar, its choices and the colours, as the program gives them',
       assert.ok(row.kind === 'menu' || !row.parent || menus.has(row.parent), `${row.name} in ${row.parent}`);
       assert.ok(row.accessKey < row.text.length, `${row.name}: its access key`);
     }
+    // The access key counted in the text's characters, an accented letter before it or not.
+    const keys = [['copierMesures', 'p'], ['courbeEnergieCinetique', 'c'], ['courbeEcartEnergie', 'a']];
+    for (const [name, key] of keys) {
+      const row = description.menuRows.find((each) => each.name === name);
+      assert.equal(row.text[row.accessKey], key, name);
+    }
     // "A propos", the window's own item, stands in the menu bar itself.
     const about = description.menuRows.find((row) => row.command === 'ShowAbout');
     assert.deepEqual([about.name, about.parent, about.text], ['apropos', '', 'A propos']);
