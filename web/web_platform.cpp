@@ -47,8 +47,8 @@ EM_JS(int, page_scroll_value, (), { return Module.page.scrollValue(); });
 EM_JS(void, page_set_scroll_value, (int value), { Module.page.setScrollValue(value); });
 EM_JS(int, page_needs_turn, (), { return Module.page.needsTurn() ? 1 : 0; });
 EM_JS(int, page_next_command, (), { return Module.page.nextCommand(); });
-// What changed in the drawing since the page last had it: for each shape, `drawnFields` integers
-// (see handOverDrawing), its points as x, y pairs of twips, its text as UTF-8.
+// What changed in the drawing since the page last had it: for each shape, nine integers (see
+// ShapeHandover), its points as x, y pairs of twips, its text as UTF-8.
 EM_JS(void, page_draw, (const int* header, int headerCount, const float* points, int pointCount, const char* texts), {
     Module.page.draw(HEAP32.subarray(header >> 2, (header >> 2) + headerCount),
                      HEAPF32.subarray(points >> 2, (points >> 2) + pointCount),
@@ -140,56 +140,17 @@ void WebPlatform::messageBox(std::string_view text, std::string_view title, plat
     if (session_ != nullptr) session_->restartPace();  // the time the box stood open is not made up
 }
 
-// How a shape is handed over: anew, points added at its end, or taken away.
-enum class Handing : std::int32_t { Anew = 0, Added = 1, Gone = 2 };
-
 void WebPlatform::handOverDrawing()
 {
     if (session_ == nullptr) return;
-    drawingHeader_.clear();
-    drawingPoints_.clear();
-    drawingTexts_.clear();
-    const auto handOver = [this](std::uint32_t id, Handing handing, const sim::DrawnShape* shape, std::size_t from) {
-        // The id, the kind, the role, the line style, how it is handed over, where its numbers
-        // start among the points and how many they are, where its text starts and its length.
-        const auto start = static_cast<std::int32_t>(drawingPoints_.size());
-        const auto textStart = static_cast<std::int32_t>(drawingTexts_.size());
-        if (shape != nullptr) {
-            for (const sim::TwipPoint point : shape->points.subspan(from)) {
-                drawingPoints_.push_back(point.x);
-                drawingPoints_.push_back(point.y);
-            }
-            drawingTexts_ += shape->text;
-        }
-        drawingHeader_.insert(drawingHeader_.end(),
-                              {static_cast<std::int32_t>(id), shape ? static_cast<std::int32_t>(shape->kind) : 0,
-                               shape ? static_cast<std::int32_t>(shape->role) : 0,
-                               shape ? static_cast<std::int32_t>(shape->style) : 0, static_cast<std::int32_t>(handing),
-                               start, static_cast<std::int32_t>(drawingPoints_.size()) - start, textStart,
-                               static_cast<std::int32_t>(drawingTexts_.size()) - textStart});
-    };
-    std::map<std::uint32_t, HandedOver> now;
-    for (const sim::DrawnShape& shape : session_->drawnShapes()) {
-        now[shape.id] = {shape.revision, shape.rebuilt, shape.points.size()};
-        const auto before = handedOver_.find(shape.id);
-        if (before != handedOver_.end() && before->second.revision == shape.revision) continue;
-        // A path that only grew: the points it gained, the last one it had first, to join them.
-        const bool grew = before != handedOver_.end() && shape.kind == sim::DrawnKind::Polyline &&
-                          before->second.rebuilt == shape.rebuilt && before->second.points > 0 &&
-                          shape.points.size() >= before->second.points;
-        if (!grew) handOver(shape.id, Handing::Anew, &shape, 0);
-        else if (shape.points.size() > before->second.points) handOver(shape.id, Handing::Added, &shape, before->second.points - 1);
-    }
-    for (const auto& [id, handed] : handedOver_)
-        if (!now.contains(id)) handOver(id, Handing::Gone, nullptr, 0);
-    handedOver_ = std::move(now);
+    drawing_.collect(session_->drawnShapes());
     if (std::string summary = session_->drawingSummary(); summary != summary_) {
         summary_ = std::move(summary);
-        page_describe_drawing(summary_.data(), static_cast<int>(summary_.size()));
+        page_describe_drawing(summary_.data(), length(summary_));
     }
-    if (drawingHeader_.empty()) return;
-    page_draw(drawingHeader_.data(), static_cast<int>(drawingHeader_.size()), drawingPoints_.data(),
-              static_cast<int>(drawingPoints_.size()), drawingTexts_.c_str());
+    if (drawing_.empty()) return;
+    page_draw(drawing_.header().data(), static_cast<int>(drawing_.header().size()), drawing_.points().data(),
+              static_cast<int>(drawing_.points().size()), drawing_.texts().c_str());
 }
 
 void WebPlatform::yield()

@@ -5,13 +5,11 @@
 
 #include "form/session.h"
 #include "platform/window_platform.h"
-#include "sim/drawing.h"
+#include "shape_handover.h"
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <string>
-#include <vector>
 
 namespace virenast::web {
 
@@ -55,18 +53,8 @@ private:
     void keepPace();
     void runWaitingCommands();
 
-    // What the page was handed of a shape.
-    struct HandedOver {
-        std::uint64_t revision;
-        std::uint64_t rebuilt;
-        std::size_t points;
-    };
-
     form::Session* session_ = nullptr;
-    std::map<std::uint32_t, HandedOver> handedOver_;  // by the shape's id
-    std::vector<std::int32_t> drawingHeader_;
-    std::vector<float> drawingPoints_;
-    std::string drawingTexts_;
+    ShapeHandover drawing_;
     std::string summary_;
     std::array<std::array<float, 4>, platform::shapeCount> shapes_{};
     std::array<std::array<float, 4>, platform::lineCount> lines_{};
