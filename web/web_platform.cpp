@@ -3,6 +3,7 @@
 
 #include "web_platform.h"
 
+#include "description_json.h"
 #include "form/form1_description.h"
 #include "form/start_geometry.h"
 
@@ -47,16 +48,21 @@ EM_JS(int, page_scroll_value, (), { return Module.page.scrollValue(); });
 EM_JS(void, page_set_scroll_value, (int value), { Module.page.setScrollValue(value); });
 EM_JS(int, page_needs_turn, (), { return Module.page.needsTurn() ? 1 : 0; });
 EM_JS(int, page_next_command, (), { return Module.page.nextCommand(); });
-// What changed in the drawing since the page last had it: for each shape, nine integers (see
-// ShapeHandover), its points as x, y pairs of twips, its text as UTF-8.
-EM_JS(void, page_draw, (const int* header, int headerCount, const float* points, int pointCount, const char* texts), {
-    Module.page.draw(HEAP32.subarray(header >> 2, (header >> 2) + headerCount),
-                     HEAPF32.subarray(points >> 2, (points >> 2) + pointCount),
-                     (start, length) => UTF8ToString(texts + start, length));
+// What changed in the drawing, or in the graphs' view, since the page last had it: for each
+// shape, nine integers (see ShapeHandover), its points as x, y pairs of twips, its text as UTF-8.
+EM_JS(void, page_draw, (int graphs, const int* header, int headerCount, const float* points, int pointCount,
+                        const char* texts), {
+    Module.page[graphs ? "drawGraphs" : "draw"](HEAP32.subarray(header >> 2, (header >> 2) + headerCount),
+                                                HEAPF32.subarray(points >> 2, (points >> 2) + pointCount),
+                                                (start, length) => UTF8ToString(texts + start, length));
 });
-// What the drawing shows beyond its shapes, in words, for a screen reader.
-EM_JS(void, page_describe_drawing, (const char* text, int length), {
-    Module.page.describeDrawing(UTF8ToString(text, length));
+// What the drawing or the graphs show beyond their shapes, in words, for a screen reader.
+EM_JS(void, page_describe_drawing, (int graphs, const char* text, int length), {
+    Module.page[graphs ? "describeGraphs" : "describeDrawing"](UTF8ToString(text, length));
+});
+// The table "Troisième loi" as JSON (thirdLawAsJson).
+EM_JS(void, page_show_third_law, (const char* json, int length), {
+    Module.page.showThirdLaw(JSON.parse(UTF8ToString(json, length)));
 });
 // Suspends the run for about that many milliseconds, the browser painting and taking input.
 EM_ASYNC_JS(void, page_wait, (double milliseconds), { await Module.page.wait(milliseconds); });
@@ -143,14 +149,29 @@ void WebPlatform::messageBox(std::string_view text, std::string_view title, plat
 void WebPlatform::handOverDrawing()
 {
     if (session_ == nullptr) return;
-    drawing_.collect(session_->drawnShapes());
-    if (std::string summary = session_->drawingSummary(); summary != summary_) {
-        summary_ = std::move(summary);
-        page_describe_drawing(summary_.data(), length(summary_));
+    const auto hand = [](ShapeHandover& handover, const std::vector<sim::DrawnShape>& shapes, int graphs) {
+        handover.collect(shapes);
+        if (handover.empty()) return;
+        page_draw(graphs, handover.header().data(), static_cast<int>(handover.header().size()),
+                  handover.points().data(), static_cast<int>(handover.points().size()), handover.texts().c_str());
+    };
+    const auto describe = [](std::string& handed, std::string now, int graphs) {
+        if (now == handed) return;
+        handed = std::move(now);
+        page_describe_drawing(graphs, handed.data(), length(handed));
+    };
+    hand(drawing_, session_->drawnShapes(), 0);
+    describe(summary_, session_->drawingSummary(), 0);
+    // A hidden view is not drawn: shown again, it is handed what changed meanwhile.
+    if (session_->graphsShown()) {
+        hand(graphs_, session_->graphShapes(), 1);
+        describe(graphSummary_, session_->graphSummary(), 1);
     }
-    if (drawing_.empty()) return;
-    page_draw(drawing_.header().data(), static_cast<int>(drawing_.header().size()), drawing_.points().data(),
-              static_cast<int>(drawing_.points().size()), drawing_.texts().c_str());
+    if (session_->thirdLawRows().size() != thirdLawRows_) {
+        thirdLawRows_ = session_->thirdLawRows().size();
+        const std::string table = thirdLawAsJson(*session_, numbers());
+        page_show_third_law(table.data(), length(table));
+    }
 }
 
 void WebPlatform::yield()

@@ -8,6 +8,7 @@
 #include "shape_handover.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -46,6 +47,7 @@ public:
     void perform(form::Command command);
     // Hands the page what the session draws and what changed since the page last had it, so
     // that the page draws it with the texts at its next turn: a path's new points, not the path.
+    // The graphs' view likewise while it is shown, and the table "Troisième loi" when it grew.
     void handOverDrawing();
 
 private:
@@ -54,8 +56,9 @@ private:
     void runWaitingCommands();
 
     form::Session* session_ = nullptr;
-    ShapeHandover drawing_;
-    std::string summary_;
+    ShapeHandover drawing_, graphs_;
+    std::string summary_, graphSummary_;
+    std::size_t thirdLawRows_ = SIZE_MAX;  // how many rows of the table the page shows: none yet
     std::array<std::array<float, 4>, platform::shapeCount> shapes_{};
     std::array<std::array<float, 4>, platform::lineCount> lines_{};
     std::string readBuffer_;

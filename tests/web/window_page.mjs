@@ -7,6 +7,8 @@
 // scroll bar, dialog[open] for a message box).
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
+import { existsSync, readdirSync, readFileSync, statSync } from 'node:fs';
+import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 export const pagePath = process.env.VIRENAST_PAGE;
@@ -73,13 +75,13 @@ export async function runToTheEnd(page) {
   }
 }
 
-// Every text that the program shows, by control name: the boxes' values and the results' whole
-// texts, as the in-memory run reports them.
+// Every text that the program shows in the window, by control name: the boxes' values and the
+// results' whole texts, as the in-memory run reports them.
 export function shownTexts(page) {
   return page.evaluate(() => {
     const texts = {};
-    for (const input of document.querySelectorAll('input[id]')) texts[input.id] = input.value;
-    for (const output of document.querySelectorAll('output[id]')) texts[output.id] = output.dataset.value;
+    for (const input of document.querySelectorAll('.window input[id]')) texts[input.id] = input.value;
+    for (const output of document.querySelectorAll('.window output[id]')) texts[output.id] = output.dataset.value;
     return texts;
   });
 }
@@ -136,4 +138,30 @@ export function contrast(a, b) {
   };
   const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
   return (light + 0.05) / (dark + 0.05);
+}
+
+// The bytes of the file the browser saved into `folder` under that name (or under the name that
+// matches it), once it is whole.
+export async function downloadedFile(folder, name) {
+  const named = () => (typeof name === 'string' ? name : readdirSync(folder).find((file) => name.test(file)) ?? '');
+  let size = -1;
+  for (let tries = 0; tries < 600; ++tries) {
+    const partial = readdirSync(folder).some((file) => /\.(crdownload|part)$/.test(file));
+    const path = join(folder, named());
+    if (named() && existsSync(path) && !partial) {
+      const now = statSync(path).size;
+      if (now === size && now > 0) return readFileSync(path);
+      size = now;
+    }
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  throw new Error(`no download ${name} in ${readdirSync(folder)}`);
+}
+
+// The rows of a downloaded CSV: the byte-order mark, then `;` between fields under the comma.
+export function csvRows(bytes) {
+  assert.deepEqual([...bytes.subarray(0, 3)], [0xef, 0xbb, 0xbf], 'a byte-order mark for the spreadsheet');
+  const lines = bytes.subarray(3).toString('utf8').split('\r\n');
+  assert.equal(lines.pop(), '', 'every row ends its line');
+  return lines.map((line) => line.split(';'));
 }
