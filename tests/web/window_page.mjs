@@ -165,3 +165,71 @@ export function csvRows(bytes) {
   assert.equal(lines.pop(), '', 'every row ends its line');
   return lines.map((line) => line.split(';'));
 }
+
+// The shapes drawn under `selector` as the in-memory session prints them: role, kind, points in
+// twips (a path's points, its pieces joined; an arrow's tail and head; a polygon's vertices; a
+// text's centre) and text.
+export const shownShapes = (page, selector) => page.$$eval(selector, (shapes) =>
+  shapes.map((shape) => {
+    const { role, kind } = shape.dataset;
+    const numbers = (d) => [...d.matchAll(/-?[\d.]+(?:e[-+]?\d+)?/g)].map(Number);
+    if (kind === 'Text') {
+      const text = shape.querySelector('text');
+      return { role, kind, points: [Number(text.getAttribute('x')), Number(text.getAttribute('y'))], text: text.textContent };
+    }
+    if (kind === 'Dots') {
+      const points = [...shape.querySelectorAll('circle')].flatMap((dot) => [Number(dot.getAttribute('cx')), Number(dot.getAttribute('cy'))]);
+      return { role, kind, points, text: '' };
+    }
+    const pieces = [...shape.querySelectorAll(':scope > path')].map((piece) => numbers(piece.getAttribute('d')));
+    // Each piece of a path after the first starts at the point the one before it ended.
+    if (kind === 'Polyline') return { role, kind, points: pieces.flatMap((d, i) => (i ? d.slice(2) : d)), text: '' };
+    const [d] = pieces;
+    if (kind === 'Polygon') return { role, kind, points: d, text: '' };
+    return { role, kind, points: d.length === 2 ? [...d, ...d] : d.slice(0, 4), text: '' };  // a lone move: no length
+  }));
+
+// The same shapes in an order of their own on both sides: the page keeps a redrawn shape where it stood.
+const inOrder = (shapes) => [...shapes].sort((a, b) =>
+  `${a.role} ${a.kind} ${a.points.slice(0, 4)}`.localeCompare(`${b.role} ${b.kind} ${b.points.slice(0, 4)}`));
+
+export function expectSameShapes(seen, wanted) {
+  assert.equal(seen.length, wanted.length, 'as many shapes');
+  const [ours, theirs] = [inOrder(seen), inOrder(wanted)];
+  ours.forEach((shape, i) => {
+    const other = theirs[i];
+    assert.deepEqual([shape.role, shape.kind, shape.text, shape.points.length], [other.role, other.kind, other.text, other.points.length]);
+    shape.points.forEach((value, at) =>
+      assert.ok(Math.abs(value - other.points[at]) < 0.01, `${shape.role} ${shape.kind}: ${value} against ${other.points[at]}`));
+  });
+}
+
+// The colours of a PNG's pixels at these places, in its pixels, each with the eight around it
+// (its own first), decoded by the browser.
+export function pngPixels(page, png, points) {
+  return page.evaluate(async (png, points) => {
+    const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
+    const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+    const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(bitmap, 0, 0);
+    return points.map(([x, y]) => {
+      const block = context.getImageData(Math.floor(x) - 1, Math.floor(y) - 1, 3, 3).data;
+      return [4, 0, 1, 2, 3, 5, 6, 7, 8].map((at) => [...block.slice(4 * at, 4 * at + 3)]);
+    });
+  }, png.toString('base64'), points);
+}
+
+// The colours on the screen at these places of an SVG (`selector`), in its twips, each with the
+// eight around it: a line 1,5 pixels wide may fall between two.
+export async function svgPixels(page, selector, points) {
+  const box = await page.$eval(selector, (svg) => {
+    const rect = svg.getBoundingClientRect();
+    const scale = rect.width / (svg.clientWidth + 2 * svg.clientLeft);  // the window's own scale
+    return { x: rect.left + scale * svg.clientLeft, y: rect.top + scale * svg.clientTop, width: scale * svg.clientWidth,
+             height: scale * svg.clientHeight, twips: svg.viewBox.baseVal.width };
+  });
+  const shot = await page.screenshot({ clip: { x: box.x, y: box.y, width: box.width, height: box.height } });
+  const perTwip = box.width / box.twips;  // (a screenshot's pixels are the page's, at a device scale of 1)
+  return pngPixels(page, Buffer.from(shot), points.map(([x, y]) => [x * perTwip, y * perTwip]));
+}
