@@ -4,14 +4,20 @@
 #include "description_json.h"
 
 #include "form/colours.h"
+#include "form/display_choices.h"
+#include "form/file_menu.h"
 #include "form/form1_description.h"
 #include "form/menu_bar.h"
 #include "form/scroll_keys.h"
 #include "sim/drawing.h"
+#include "sim/graph_view.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <string_view>
+#include <vector>
 
 namespace virenast::web {
 namespace {
@@ -308,7 +314,18 @@ void appendControl(std::string& out, const ControlDescription& control)
 }
 
 
-// A row of the menu bar; `accessKey` is where the underlined letter stands in the text, -1 for
+// Where a byte of UTF-8 text stands in the same text as JavaScript counts it: in UTF-16 units.
+std::size_t utf16Index(std::string_view text, std::size_t byte)
+{
+    std::size_t units = 0;
+    for (const char c : text.substr(0, byte)) {
+        const auto lead = static_cast<unsigned char>(c);
+        if ((lead & 0xC0) != 0x80) units += lead >= 0xF0 ? 2 : 1;  // a character beyond 16 bits takes two
+    }
+    return units;
+}
+
+// A row of the menu bar or of a view; `accessKey` is where the underlined letter stands in the text, -1 for
 // none; `command` names a window command, `fileCommand` a command of "Fichier", "None" for none.
 void appendMenuRow(std::string& out, const MenuRow& row)
 {
@@ -317,13 +334,15 @@ void appendMenuRow(std::string& out, const MenuRow& row)
     appendField(out, "kind", std::string_view(menuRowKindName(row.kind)));
     appendField(out, "text", std::string_view(row.text));
     const auto key = row.accessKeyIndex();
-    appendField(out, "accessKey", key ? static_cast<long long>(*key) : -1LL);
+    appendField(out, "accessKey", key ? static_cast<long long>(utf16Index(row.text, *key)) : -1LL);
     appendField(out, "parent", std::string_view(row.parent != nullptr ? row.parent : ""));
     appendField(out, "group", std::string_view(row.group != nullptr ? row.group : ""));
     appendField(out, "spokenName", std::string_view(row.spoken.name));
     appendField(out, "spokenDescription", std::string_view(row.spoken.description));
     appendField(out, "command", std::string_view(commandName(row.command)));
     appendField(out, "fileCommand", std::string_view(fileCommandName(row.fileCommand)));
+    // A view is shown while its item of "Affichage" is checked.
+    if (row.kind == MenuRowKind::View) appendField(out, "shownBy", std::string_view(form::graphsItemName));
     out.back() = '}';
 }
 
@@ -360,6 +379,10 @@ std::string describeWindowAsJson()
     appendField(out, "clientWidth", static_cast<long long>(form::clientWidth));
     appendField(out, "clientHeight", static_cast<long long>(form::clientHeight));
     appendField(out, "twipsPerPixel", static_cast<long long>(form::twipsPerPixel));
+    // The graphs' view draws in twips of its own; a picture is taken at this many times the screen's size.
+    appendField(out, "graphWidth", static_cast<long long>(sim::GraphView::width));
+    appendField(out, "graphHeight", static_cast<long long>(sim::GraphView::height));
+    appendField(out, "imageScale", static_cast<long long>(form::imageScale));
     const form::ScrollRange& range = form::timeStepRange;
     out += "\"timeStep\":{";
     appendField(out, "minimum", static_cast<long long>(range.minimum));
@@ -422,6 +445,63 @@ std::string paletteAsJson(const form::Palette& palette)
     out += ',';
     out += "\"fillOpacity\":" + std::to_string(form::fillOpacity) + '}';
     return out;
+}
+
+namespace {
+
+// A figure with three decimals, as the period under the graphs is written: "1,000".
+std::string threeDecimals(const platform::NumberText& numbers, double value)
+{
+    const int digits = value == 0 || !std::isfinite(value) ? 1 : static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 4;
+    return sim::roundedText(numbers, value, std::max(digits, 1));
+}
+
+// The cells of each line of a tab-separated table.
+std::vector<std::vector<std::string_view>> cellsOf(std::string_view table)
+{
+    std::vector<std::vector<std::string_view>> lines;
+    while (!table.empty()) {
+        const std::size_t end = std::min(table.find("\r\n"), table.size());
+        std::string_view line = table.substr(0, end);
+        table.remove_prefix(std::min(end + 2, table.size()));
+        auto& cells = lines.emplace_back();
+        for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos; line.remove_prefix(tab + 1))
+            cells.push_back(line.substr(0, tab));
+        cells.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string thirdLawAsJson(const form::Session& session, const platform::NumberText& numbers)
+{
+    // The headers and the words about body 2 as the copied table has them; the figures rounded.
+    const std::string text = session.thirdLawText();
+    const auto lines = cellsOf(text);
+    const auto list = [](std::string& json, const std::vector<std::string>& cells) {
+        json += '[';
+        for (const std::string& cell : cells) {
+            appendString(json, cell);
+            json += ',';
+        }
+        if (json.back() == ',') json.back() = ']';
+        else json += ']';
+    };
+    std::string json = "{\"headers\":";
+    list(json, lines.empty() ? std::vector<std::string>{} : std::vector<std::string>(lines[0].begin(), lines[0].end()));
+    json += ",\"rows\":[";
+    const auto& rows = session.thirdLawRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const sim::ThirdLawRow& row = rows[i];
+        const std::string_view body2 = i + 1 < lines.size() && lines[i + 1].size() == 4 ? lines[i + 1][3] : "";
+        list(json, {threeDecimals(numbers, row.period), threeDecimals(numbers, row.semiMajorAxis),
+                    threeDecimals(numbers, row.ratio), std::string(body2)});
+        json += ',';
+    }
+    if (json.back() == ',') json.back() = ']';
+    else json += ']';
+    return json + '}';
 }
 
 }  // namespace virenast::web
