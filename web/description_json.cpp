@@ -415,6 +415,7 @@ std::string describeWindowAsJson()
     appendField(out, "everyNthStepBefore", std::string_view(form::everyNthStepBefore));
     appendField(out, "everyNthStepAfter", std::string_view(form::everyNthStepAfter));
     appendField(out, "linkToCopyCaption", std::string_view(form::linkToCopyCaption));
+    appendField(out, "textToCopyCaption", std::string_view(form::textToCopyCaption));
     appendField(out, "scenarioFileName", std::string_view(form::scenarioFileName));
     out.back() = '}';
     out += ',';
@@ -447,56 +448,27 @@ std::string paletteAsJson(const form::Palette& palette)
     return out;
 }
 
-namespace {
-
-// A figure with three decimals, as the period under the graphs is written: "1,000".
-std::string threeDecimals(const platform::NumberText& numbers, double value)
+std::string thirdLawAsJson(const form::Session& session)
 {
-    const int digits = value == 0 || !std::isfinite(value) ? 1 : static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 4;
-    return sim::roundedText(numbers, value, std::max(digits, 1));
-}
-
-// The cells of each line of a tab-separated table.
-std::vector<std::vector<std::string_view>> cellsOf(std::string_view table)
-{
-    std::vector<std::vector<std::string_view>> lines;
-    while (!table.empty()) {
-        const std::size_t end = std::min(table.find("\r\n"), table.size());
-        std::string_view line = table.substr(0, end);
-        table.remove_prefix(std::min(end + 2, table.size()));
-        auto& cells = lines.emplace_back();
-        for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos; line.remove_prefix(tab + 1))
-            cells.push_back(line.substr(0, tab));
-        cells.push_back(line);
-    }
-    return lines;
-}
-
-}  // namespace
-
-std::string thirdLawAsJson(const form::Session& session, const platform::NumberText& numbers)
-{
-    // The headers and the words about body 2 as the copied table has them; the figures rounded.
-    const std::string text = session.thirdLawText();
-    const auto lines = cellsOf(text);
-    const auto list = [](std::string& json, const std::vector<std::string>& cells) {
+    // The title, the headings and the words about body 2 as the core says them; the figures as the
+    // table shows them.
+    const auto list = [](std::string& json, const auto& cells) {
         json += '[';
-        for (const std::string& cell : cells) {
+        for (const auto& cell : cells) {
             appendString(json, cell);
             json += ',';
         }
         if (json.back() == ',') json.back() = ']';
         else json += ']';
     };
-    std::string json = "{\"headers\":";
-    list(json, lines.empty() ? std::vector<std::string>{} : std::vector<std::string>(lines[0].begin(), lines[0].end()));
+    std::string json = "{\"title\":";
+    appendString(json, sim::thirdLawTitle);
+    json += ",\"headers\":";
+    list(json, sim::thirdLawColumns);
     json += ",\"rows\":[";
-    const auto& rows = session.thirdLawRows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const sim::ThirdLawRow& row = rows[i];
-        const std::string_view body2 = i + 1 < lines.size() && lines[i + 1].size() == 4 ? lines[i + 1][3] : "";
-        list(json, {threeDecimals(numbers, row.period), threeDecimals(numbers, row.semiMajorAxis),
-                    threeDecimals(numbers, row.ratio), std::string(body2)});
+    for (const sim::ThirdLawRow& row : session.thirdLawRows()) {
+        list(json, std::array<std::string, 4>{session.thirdLawFigure(row.period), session.thirdLawFigure(row.semiMajorAxis),
+                                              session.thirdLawFigure(row.ratio), sim::body2PullText(row.body2Pulled)});
         json += ',';
     }
     if (json.back() == ',') json.back() = ']';

@@ -22,6 +22,6 @@ std::string paletteAsJson(const form::Palette& palette);
 
 // The table "Troisième loi" as the page shows it: {"headers":[...],"rows":[[T, a, T²/a³, body 2],...]},
 // the figures to three decimals as the window writes numbers, the words as the copied table has them.
-std::string thirdLawAsJson(const form::Session& session, const platform::NumberText& numbers);
+std::string thirdLawAsJson(const form::Session& session);
 
 }  // namespace virenast::web

@@ -169,7 +169,7 @@ void WebPlatform::handOverDrawing()
     }
     if (session_->thirdLawRows().size() != thirdLawRows_) {
         thirdLawRows_ = session_->thirdLawRows().size();
-        const std::string table = thirdLawAsJson(*session_, numbers());
+        const std::string table = thirdLawAsJson(*session_);
         page_show_third_law(table.data(), length(table));
     }
 }

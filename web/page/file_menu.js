@@ -40,9 +40,11 @@ export const FILE_ACTIONS = {
   SaveScenario: (menu) => menu.saveScenario(),
   CopyLink: (menu) => menu.copyLink(),
   SaveMeasurements: (menu) => menu.saveMeasurements(),
-  CopyMeasurements: (menu) => menu.copy('CopyMeasurements', outputText(menu.module, menu.module._virenast_measurements_text())),
+  CopyMeasurements: (menu) => menu.copy('CopyMeasurements', outputText(menu.module, menu.module._virenast_measurements_text()),
+    menu.texts.textToCopyCaption),
   SaveImage: (menu) => menu.saveImage(),
-  CopyThirdLaw: (menu) => menu.copy('CopyThirdLaw', outputText(menu.module, menu.module._virenast_third_law_text())),
+  CopyThirdLaw: (menu) => menu.copy('CopyThirdLaw', outputText(menu.module, menu.module._virenast_third_law_text()),
+    menu.texts.textToCopyCaption),
 };
 
 export class FileMenu {

@@ -78,7 +78,7 @@ export class GraphView {
     frame.append(this.svg);
 
     this.table = document.createElement('table');
-    this.table.createCaption().textContent = 'Troisième loi';
+    this.table.createCaption();
     this.table.createTHead();
     this.table.createTBody();
     const tableBox = document.createElement('div');
@@ -148,8 +148,9 @@ export class GraphView {
 
   describe(text) { this.svg.setAttribute('aria-description', text); }
 
-  // The table as the program gives it: its headers, and a row a run with a whole turn.
-  showTable({ headers, rows }) {
+  // The table as the program gives it: its title, its headers, and a row a run with a whole turn.
+  showTable({ title, headers, rows }) {
+    this.table.caption.textContent = title;
     const line = (cells, tag) => {
       const tr = document.createElement('tr');
       for (const text of cells) tr.append(Object.assign(document.createElement(tag), { textContent: text }));

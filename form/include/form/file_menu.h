@@ -47,5 +47,7 @@ inline constexpr int imageScale = 2;
 inline constexpr const char* thinnedRunNote = "Ce calcul est très long : seule une étape sur %1 a été gardée.";
 // Where the clipboard is refused (a page opened from disk), the link is shown to copy by hand.
 inline constexpr const char* linkToCopyCaption = "Copiez ce lien (Ctrl+C) :";
+// The same for the measurements and the table, several lines long.
+inline constexpr const char* textToCopyCaption = "Copiez ce texte (Ctrl+C) :";
 
 }  // namespace virenast::form
