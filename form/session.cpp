@@ -166,10 +166,14 @@ std::vector<sim::DrawnShape> Session::graphShapes()
 
 std::string Session::defaultFileName(FileCommand command) const
 {
-    const auto stamped = [this](const char* prefix, const char* extension) {
+    return offeredFileName(command, std::localtime(&runStamp_.started));
+}
+
+std::string offeredFileName(FileCommand command, const std::tm* runStart)
+{
+    const auto stamped = [runStart](const char* prefix, const char* extension) {
         char stamp[32] = "";
-        const std::tm* local = std::localtime(&runStamp_.started);
-        if (local == nullptr || std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%Hh%Mm%S", local) == 0)
+        if (runStart == nullptr || std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%Hh%Mm%S", runStart) == 0)
             return std::string(prefix) + "0" + extension;
         return std::string(prefix) + stamp + extension;
     };

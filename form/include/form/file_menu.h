@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
+#include <string>
 
 // What the menu "Fichier" takes in and out of the window (a scenario as a file or a link, a run's
 // measurements): its commands, which each front-end performs with its own file dialogs, and the
@@ -41,6 +43,11 @@ inline constexpr const char* measurementsFileExtension = ".csv";
 inline constexpr const char* imageFilePrefix = "image-";
 inline constexpr const char* imageFileExtension = ".png";
 inline constexpr const char* imageFileFilter = "Image PNG (*.png)";
+// The name a file of that command is offered under, the measurements and the picture after their
+// run's start in local time (`runStart`): "mesures-2026-12-09-14h05m32.csv", every field of the
+// time with its zeros, so that files sorted by name are sorted by time. Without a time, or with
+// one that cannot be written, the prefix and "0"; a scenario is always "scenario.virenast".
+std::string offeredFileName(FileCommand command, const std::tm* runStart);
 // A picture is taken at this many times the size of the screen's drawing, for a report.
 inline constexpr int imageScale = 2;
 // Said before the question when a very long run kept only one step in `%1`.
