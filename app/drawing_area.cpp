@@ -362,7 +362,7 @@ void DrawingArea::paintShape(QPainter& painter, const sim::DrawnShape& shape, co
         QRectF box(QPointF(), QSizeF(fontMetrics().horizontalAdvance(text) + 2, fontMetrics().height()));
         box.moveCenter(points[0]);
         painter.setPen(colour);
-        painter.drawText(box, Qt::AlignCenter, text);
+        painter.drawText(box, Qt::AlignCenter | Qt::TextDontClip, text);  // an accent above a capital stays whole
         break;
     }
     }
