@@ -30,6 +30,11 @@
 #include <utility>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 using namespace virenast;
@@ -151,6 +156,10 @@ int main(int argc, char** argv)
         session.simulation().addObserver(counter);
         session.perform(form::Command::RunCalculation);
         if (setup.copy) {
+#ifdef _WIN32
+            // The clipboard's own line ends, not the console's: "\r\n" would come out as "\r\r\n".
+            _setmode(_fileno(stdout), _O_BINARY);
+#endif
             std::fputs(session.measurementsText().c_str(), stdout);
             return 0;
         }
