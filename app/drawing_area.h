@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRectF>
+#include <QRegion>
 
 #include <cstdint>
 #include <functional>
@@ -154,7 +155,7 @@ private:
         QRect reach;
     };
 
-    void paintShape(QPainter& painter, const sim::DrawnShape& shape, const QRectF& within);
+    void paintShape(QPainter& painter, const sim::DrawnShape& shape, const QRegion& within);
     // The scheme's width of a line of that role, in pixels, or `otherwise`.
     double strokeWidth(sim::DrawnRole role, double otherwise) const;
     // How far beyond its points a shape may paint, in pixels.
