@@ -3,6 +3,7 @@
 
 #include "drawing_area.h"
 
+#include "app/repaint_places.h"
 #include "form/form1_description.h"
 
 #include <QPaintEvent>
@@ -17,19 +18,16 @@
 namespace virenast::app {
 namespace {
 
-// The whole pixels that a shape drawn in this rectangle may touch, its outline and
-// anti-aliasing included (a thick line of `margin` pixels either side).
-QRect touchedPixels(const QRectF& pixels, int margin = 2)
-{
-    return pixels.normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin);
-}
-
 // Draws the parts of a polyline that cross `within`, and only those: a long path costs a
-// repaint of a few pixels little more than a walk along its points. A dashed pen keeps its
-// dashes where a full drawing would put them.
-void drawPolylineWithin(QPainter& painter, const QPolygonF& points, const QRectF& within, QPen pen)
+// repaint of a few pixels little more than a walk along its points. The places repainted are
+// taken one by one, not as the rectangle around them all: a turn repaints the body's place and
+// the line from body 1, and the rectangle around both would hold every lap of an orbit drawn
+// again and again. A dashed pen keeps its dashes where a full drawing would put them.
+void drawPolylineWithin(QPainter& painter, const QPolygonF& points, const QRegion& within, QPen pen)
 {
     const qreal dashUnit = std::max<qreal>(pen.widthF(), 1);
+    const int reach = static_cast<int>(std::ceil(pen.widthF())) + 1;  // the pen's half and its blending
+    const QRect bounds = within.boundingRect();  // a quick refusal before the places one by one
     qreal length = 0;  // along the polyline, to the point at i
     qsizetype runStart = -1;
     qreal runStartLength = 0;
@@ -41,8 +39,8 @@ void drawPolylineWithin(QPainter& painter, const QPolygonF& points, const QRectF
         runStart = -1;
     };
     for (qsizetype i = 1; i < points.size(); ++i) {
-        const QRectF segment = QRectF(points[i - 1], points[i]).normalized().adjusted(-2, -2, 2, 2);
-        if (segment.intersects(within)) {
+        const QRect segment = touchedPixels(QRectF(points[i - 1], points[i]), reach);
+        if (segment.intersects(bounds) && within.intersects(segment)) {
             if (runStart < 0) {
                 runStart = i - 1;
                 runStartLength = length;
@@ -168,8 +166,8 @@ void DrawingArea::shapeMoved(const QRectF& oldTwips, const QRectF& newTwips)
 
 void DrawingArea::lineMoved(const QLineF& oldTwips, const QLineF& newTwips)
 {
-    update(touchedPixels(QRectF(pixels(oldTwips.p1()), pixels(oldTwips.p2()))) |
-           touchedPixels(QRectF(pixels(newTwips.p1()), pixels(newTwips.p2()))));
+    update(touchedAlong(QPolygonF{pixels(oldTwips.p1()), pixels(oldTwips.p2())}) |
+           touchedAlong(QPolygonF{pixels(newTwips.p1()), pixels(newTwips.p2())}));
 }
 
 QRectF DrawingArea::pixels(const QRectF& twips) const
@@ -241,7 +239,7 @@ void DrawingArea::refreshShapes()
 {
     if (!shapes_) return;
     std::map<std::uint32_t, Painted> now;
-    QRect changed;
+    QRegion changed;
     const auto reachOf = [this](const sim::DrawnShape& shape, std::size_t from = 0) {
         return touchedPixels(pixels(shape.points.subspan(from)).boundingRect(), margin(shape));
     };
@@ -266,8 +264,10 @@ void DrawingArea::refreshShapes()
                           shape.points.size() >= was.points;
         if (grew) {
             if (shape.points.size() == was.points) continue;
-            const QRect added = reachOf(shape, was.points - 1);
-            painted.reach |= added;
+            // Along the points added, not the rectangle around them, which would hold the laps
+            // drawn before across a part of the orbit.
+            const QRegion added = touchedAlong(pixels(shape.points.subspan(was.points - 1)), margin(shape));
+            painted.reach |= added.boundingRect();
             changed |= added;
         } else {
             painted.reach = reachOf(shape);
@@ -300,7 +300,7 @@ double DrawingArea::strokeWidth(sim::DrawnRole role, double otherwise) const
     return palette_->strokeWidth(role).value_or(otherwise);
 }
 
-void DrawingArea::paintShape(QPainter& painter, const sim::DrawnShape& shape, const QRectF& within)
+void DrawingArea::paintShape(QPainter& painter, const sim::DrawnShape& shape, const QRegion& within)
 {
     const QColor colour = colourOf(shape.role);
     // Two pixels, to be seen from the back of a class, unless the scheme asks for more.
@@ -362,7 +362,7 @@ void DrawingArea::paintShape(QPainter& painter, const sim::DrawnShape& shape, co
         QRectF box(QPointF(), QSizeF(fontMetrics().horizontalAdvance(text) + 2, fontMetrics().height()));
         box.moveCenter(points[0]);
         painter.setPen(colour);
-        painter.drawText(box, Qt::AlignCenter, text);
+        painter.drawText(box, Qt::AlignCenter | Qt::TextDontClip, text);  // an accent above a capital stays whole
         break;
     }
     }
@@ -377,7 +377,7 @@ void DrawingArea::paintEvent(QPaintEvent* event)
     if (shapes_) {
         painter.save();
         painter.setClipRegion(event->region());
-        for (const sim::DrawnShape& shape : shapes_()) paintShape(painter, shape, event->region().boundingRect());
+        for (const sim::DrawnShape& shape : shapes_()) paintShape(painter, shape, event->region());
         painter.restore();
     }
     const QPen outline(palette().color(QPalette::WindowText), 1);  // one pixel, scaled with the screen

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRectF>
+#include <QRegion>
 
 #include <cstdint>
 #include <functional>
@@ -104,6 +105,7 @@ class DrawingArea : public QFrame {
     Q_OBJECT
     Q_PROPERTY(bool pathShown READ pathShown)
     Q_PROPERTY(QColor pathColour READ pathColour)
+    Q_PROPERTY(double perTwip READ perTwip)
 
 public:
     // What the session draws now, in the order drawn.
@@ -123,6 +125,8 @@ public:
     QRectF pixels(const QRectF& twips) const;
     QPointF pixels(const QPointF& twips) const;
     QPolygonF pixels(std::span<const sim::TwipPoint> points) const;
+    QPointF twips(const QPointF& pixels) const { return pixels / perTwip_; }
+    double perTwip() const { return perTwip_; }
 
     void setShapes(Shapes shapes);
     // What the drawing shows beyond its shapes, in words: its description for a screen reader.
@@ -151,7 +155,7 @@ private:
         QRect reach;
     };
 
-    void paintShape(QPainter& painter, const sim::DrawnShape& shape, const QRectF& within);
+    void paintShape(QPainter& painter, const sim::DrawnShape& shape, const QRegion& within);
     // The scheme's width of a line of that role, in pixels, or `otherwise`.
     double strokeWidth(sim::DrawnRole role, double otherwise) const;
     // How far beyond its points a shape may paint, in pixels.

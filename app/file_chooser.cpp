@@ -39,7 +39,7 @@ public:
                           utf8(form::scenarioFileExtension));
     }
 
-    std::optional<MeasurementsChoice> measurementsToSave(QWidget& parent, std::int64_t stride) override
+    std::optional<MeasurementsChoice> measurementsToSave(QWidget& parent, std::int64_t stride, const QString& name) override
     {
         bool chosen = false;
         const QString title = titleOf(form::FileCommand::SaveMeasurements);
@@ -48,11 +48,17 @@ public:
         const int everyNth = QInputDialog::getInt(&parent, title, label, 1, 1,
                                                   1'000'000, 1, &chosen);
         if (!chosen) return std::nullopt;
-        const QString path = withSuffix(QFileDialog::getSaveFileName(&parent, title, utf8(form::measurementsFileName),
-                                                                     utf8(form::measurementsFileFilter)),
-                                        QStringLiteral(".csv"));
+        const QString path = withSuffix(QFileDialog::getSaveFileName(&parent, title, name, utf8(form::measurementsFileFilter)),
+                                        utf8(form::measurementsFileExtension));
         if (path.isEmpty()) return std::nullopt;
         return MeasurementsChoice{path, everyNth};
+    }
+
+    QString imageToSave(QWidget& parent, const QString& name) override
+    {
+        return withSuffix(QFileDialog::getSaveFileName(&parent, titleOf(form::FileCommand::SaveImage), name,
+                                                       utf8(form::imageFileFilter)),
+                          utf8(form::imageFileExtension));
     }
 };
 

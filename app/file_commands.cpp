@@ -13,6 +13,7 @@
 #include <QSaveFile>
 
 #include <string_view>
+#include <utility>
 
 namespace virenast::app {
 namespace {
@@ -24,8 +25,8 @@ QString shownName(const QString& path) { return QFileInfo(path).fileName(); }
 
 }  // namespace
 
-FileCommands::FileCommands(QWidget& window, QtWindowPlatform& platform, form::Session& session)
-    : window_(window), platform_(platform), session_(session), chooser_(dialogFileChooser())
+FileCommands::FileCommands(QWidget& window, QtWindowPlatform& platform, form::Session& session, Picture picture)
+    : window_(window), platform_(platform), session_(session), chooser_(dialogFileChooser()), picture_(std::move(picture))
 {
 }
 
@@ -48,8 +49,22 @@ void FileCommands::perform(form::FileCommand command)
     case form::FileCommand::SaveMeasurements:
         // Asked before the dialogs too: the item may have been reached while a run began.
         if (!canSaveMeasurements()) break;
-        if (const auto choice = chooser_->measurementsToSave(window_, session_.measurements().stride()))
+        if (const auto choice = chooser_->measurementsToSave(
+                window_, session_.measurements().stride(),
+                QString::fromStdString(session_.defaultFileName(form::FileCommand::SaveMeasurements))))
             saveMeasurements(*choice);
+        break;
+    case form::FileCommand::CopyMeasurements:
+        if (canSaveMeasurements()) QGuiApplication::clipboard()->setText(QString::fromStdString(session_.measurementsText()));
+        break;
+    case form::FileCommand::SaveImage:
+        if (const QString path = chooser_->imageToSave(
+                window_, QString::fromStdString(session_.defaultFileName(form::FileCommand::SaveImage)));
+            !path.isEmpty())
+            saveImage(path);
+        break;
+    case form::FileCommand::CopyThirdLaw:
+        QGuiApplication::clipboard()->setText(QString::fromStdString(session_.thirdLawText()));
         break;
     case form::FileCommand::None: break;
     }
@@ -104,6 +119,14 @@ void FileCommands::saveMeasurements(const FileChooser::MeasurementsChoice& choic
     if (!saved)
         tellFault(
             QStringLiteral("Les mesures n'ont pas pu être enregistrées dans « %1 ».").arg(shownName(choice.path)));
+}
+
+void FileCommands::saveImage(const QString& path)
+{
+    const QImage image = picture_(form::imageScale);
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+    if (!saved) tellFault(QStringLiteral("L'image n'a pas pu être enregistrée dans « %1 ».").arg(shownName(path)));
 }
 
 void FileCommands::tellFault(const QString& text)

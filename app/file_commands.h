@@ -6,8 +6,10 @@
 #include "app/file_chooser.h"
 #include "form/file_menu.h"
 
+#include <QImage>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -21,12 +23,15 @@ namespace virenast::app {
 class QtWindowPlatform;
 
 // What the menu "Fichier" does on the desktop: a scenario opened from a file or saved into one,
-// its link put on the clipboard, the last run's measurements saved as CSV. Every fault (a file
-// that cannot be read or written, what a scenario holds that is left out) is said in a message
-// box; nothing here ends a run or changes a result.
+// its link put on the clipboard, the last run's measurements saved as CSV or put on the
+// clipboard, the picture of the drawing saved as PNG; and the copy of the table "Troisième loi".
+// Every fault (a file that cannot be read or written, what a scenario holds that is left out) is
+// said in a message box; nothing here ends a run or changes a result.
 class FileCommands {
 public:
-    FileCommands(QWidget& window, QtWindowPlatform& platform, form::Session& session);
+    // `picture` draws what "Enregistrer l'image…" saves, at that many times the screen's size.
+    using Picture = std::function<QImage(int scale)>;
+    FileCommands(QWidget& window, QtWindowPlatform& platform, form::Session& session, Picture picture);
 
     void perform(form::FileCommand command);
     // Opens the scenario file at `path` into the boxes and the choices, and places the bodies as
@@ -39,12 +44,14 @@ public:
 private:
     void saveScenario(const QString& path);
     void saveMeasurements(const FileChooser::MeasurementsChoice& choice);
+    void saveImage(const QString& path);
     void tellFault(const QString& text);
 
     QWidget& window_;
     QtWindowPlatform& platform_;
     form::Session& session_;
     std::unique_ptr<FileChooser> chooser_;
+    Picture picture_;
 };
 
 }  // namespace virenast::app

@@ -7,6 +7,7 @@
 #include "display_settings.h"
 #include "drawing_area.h"
 #include "file_commands.h"
+#include "graph_window.h"
 #include "form/form1_description.h"
 #include "form/session.h"
 #include "form/start_geometry.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QShortcut>
 
 #include <algorithm>
@@ -193,13 +195,15 @@ Form1::Form1(const QLocale& locale)
     choiceStore_ = std::make_unique<SettingsChoiceStore>();
     session_ = std::make_unique<form::Session>(*platform_, *choiceStore_);
     platform_->setSession(session_.get());
-    fileCommands_ = std::make_unique<FileCommands>(*this, *platform_, *session_);
     drawingArea_ = logic.drawingArea;
+    fileCommands_ = std::make_unique<FileCommands>(*this, *platform_, *session_, [this](int scale) { return picture(scale); });
     drawingArea_->setShapes([this] { return session_->drawnShapes(); });
     drawingArea_->setSummary([this] { return session_->drawingSummary(); });
     client->installEventFilter(this);  // a larger window draws its whole layout larger
 
     menuBar_ = new MenuBar(*menuBar(), [this](const form::MenuRow& row) { choose(row); }, [this] { refreshFileMenu(); });
+    graphs_ = new GraphWindow(*this, *session_, [this](const form::MenuRow& row) { choose(row); });
+    platform_->setTurnWatcher([this] { graphs_->refresh(); });
     showChoices();
     refreshFileMenu();
     applyColours();
@@ -215,14 +219,32 @@ Form1::Form1(const QLocale& locale)
 
 Form1::~Form1() = default;
 
+// The drawing as it is now, drawn again at `scale` times its size on the screen, text and all,
+// and the graphs on its right when they are shown.
+QImage Form1::picture(int scale) const
+{
+    QImage drawing(drawingArea_->size() * scale, QImage::Format_RGB32);
+    drawing.setDevicePixelRatio(scale);
+    drawingArea_->render(&drawing);
+    drawing.setDevicePixelRatio(1);
+    if (!graphs_->isVisible()) return drawing;
+    const QImage graphs = graphs_->picture(scale);
+    QImage both(drawing.width() + graphs.width(), std::max(drawing.height(), graphs.height()), QImage::Format_RGB32);
+    both.fill(drawingArea_->palette().color(QPalette::Window));
+    QPainter painter(&both);
+    painter.drawImage(0, 0, drawing);
+    painter.drawImage(drawing.width(), 0, graphs);
+    return both;
+}
+
 bool Form1::openScenario(const QString& path) { return fileCommands_->openScenario(path); }
 
 void Form1::setFileChooser(std::unique_ptr<FileChooser> chooser) { fileCommands_->setChooser(std::move(chooser)); }
 
 void Form1::refreshFileMenu()
 {
-    menuBar_->action(form::menuRowOf(form::FileCommand::SaveMeasurements))
-        ->setEnabled(fileCommands_->canSaveMeasurements());
+    for (const form::FileCommand command : {form::FileCommand::SaveMeasurements, form::FileCommand::CopyMeasurements})
+        menuBar_->action(form::menuRowOf(command))->setEnabled(fileCommands_->canSaveMeasurements());
 }
 
 void Form1::perform(form::Command command)
@@ -250,6 +272,8 @@ void Form1::showChoices()
     menuBar_->show(session_->choices());
     applyColours();  // the scheme may be another
     drawingArea_->refreshShapes();
+    graphs_->showChoices(session_->choices());
+    graphs_->refresh();
 }
 
 // Every colour of the window by its role, from the session's scheme and the style's own face and
@@ -274,6 +298,7 @@ void Form1::applyColours()
         box->setPalette(colours);
     }
     drawingArea_->setColours(palette);
+    graphs_->setColours(palette);
 }
 
 // The window made larger (maximised on a projector's screen) or smaller draws its whole layout
@@ -328,6 +353,7 @@ void Form1::showEvent(QShowEvent* event)
 void Form1::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    graphs_->keepPlace();  // the program ends at once, without closing its windows
     form::closeProgram(*platform_);
 }
 

@@ -31,6 +31,10 @@ MenuBar::MenuBar(QMenuBar& bar, Choose choose, Refresh refresh) : QObject(&bar)
     std::map<std::string, QMenu*> menus;
     std::map<std::string, QActionGroup*> groups;
     for (const form::MenuRow& row : form::menuBarRows()) {
+        if (!form::inMenuBar(row)) {  // the graphs' view builds its own
+            actions_.push_back(nullptr);
+            continue;
+        }
         const QString text = mnemonicText(row.text, row.accessKeyIndex());
         const QString description = QString::fromUtf8(row.spoken.description);
         QAction* action = nullptr;
@@ -72,7 +76,7 @@ void MenuBar::show(const form::DisplayChoices& choices)
 {
     const auto rows = form::menuBarRows();
     for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].checkable()) actions_[i]->setChecked(choices.checks(rows[i]));
+        if (rows[i].checkable() && actions_[i] != nullptr) actions_[i]->setChecked(choices.checks(rows[i]));
 }
 
 QAction* MenuBar::action(const form::MenuRow& row) const { return actions_.at(form::menuRowIndex(row)); }

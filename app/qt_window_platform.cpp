@@ -208,6 +208,7 @@ void QtWindowPlatform::showTurn()
         pendingCaptions_[i].reset();
     }
     widgets_.drawingArea->refreshShapes();
+    if (atTurn_) atTurn_();
 }
 
 // At the maximal pace a step comes back at once until a frame's time has passed; a paced run

@@ -73,8 +73,10 @@ public:
 
     // The session whose pace the yield keeps to; without one, runs go at the maximal pace.
     void setSession(form::Session* session) { session_ = session; }
-    // Puts what the logic wrote into the widgets, and what the session draws into the drawing.
+    // Puts what the logic wrote into the widgets, and what the session draws into the drawing,
+    // then lets `atTurn` show what it shows beside the window (the graphs).
     void showTurn();
+    void setTurnWatcher(std::function<void()> atTurn) { atTurn_ = std::move(atTurn); }
 
     // How long a run goes at the maximal pace between two turns of the window.
     static constexpr std::chrono::milliseconds turnInterval{16};
@@ -90,6 +92,7 @@ private:
     form::Session* session_ = nullptr;
     Form1Widgets widgets_;
     MessageBoxPlacement placeMessageBox_;
+    std::function<void()> atTurn_;
 };
 
 }  // namespace virenast::app

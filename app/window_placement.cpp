@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <QWindow>
 
+
 namespace virenast::app {
 namespace {
 

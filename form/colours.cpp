@@ -76,13 +76,22 @@ Palette::Palette(Scheme scheme, PlatformLook look) : scheme_(scheme)
     set(Colour::DisabledText, {45, 45, 45});
     // The hues of what is drawn: each force in its body's family, the velocity apart from them,
     // the areas in two hues, one in two.
-    constexpr std::array<std::pair<sim::DrawnRole, Rgb>, 7> hues{{{Velocity, {106, 27, 154}},
-                                                                 {Force1, {0, 0, 139}},
-                                                                 {Force2, {176, 0, 0}},
-                                                                 {ForceSum, {0, 105, 92}},
-                                                                 {SectorEven, {21, 101, 192}},
-                                                                 {SectorOdd, {130, 90, 0}},
-                                                                 {TimeMark, {194, 24, 91}}}};
+    // The graphs' curves: the distances in their bodies' families, the speed in the moving body's
+    // green, each energy a hue of its own.
+    constexpr std::array<std::pair<sim::DrawnRole, Rgb>, 14> hues{{{Velocity, {106, 27, 154}},
+                                                                  {Force1, {0, 0, 139}},
+                                                                  {Force2, {176, 0, 0}},
+                                                                  {ForceSum, {0, 105, 92}},
+                                                                  {SectorEven, {21, 101, 192}},
+                                                                  {SectorOdd, {130, 90, 0}},
+                                                                  {TimeMark, {194, 24, 91}},
+                                                                  {CurveDistance1, {0, 121, 121}},
+                                                                  {CurveDistance2, {198, 40, 40}},
+                                                                  {CurveSpeed, {46, 125, 50}},
+                                                                  {CurveKinetic, {191, 54, 12}},
+                                                                  {CurvePotential, {106, 27, 154}},
+                                                                  {CurveMechanical, {13, 71, 161}},
+                                                                  {CurveDrift, {194, 24, 91}}}};
     switch (scheme) {
     case Scheme::Standard: {
         // On the platform's own face, each hue just dark (or light) enough for its text to be
@@ -97,6 +106,10 @@ Palette::Palette(Scheme scheme, PlatformLook look) : scheme_(scheme)
         draw(SectorText, look.text);
         draw(Graduation, blend(back, look.text, 0.2));
         draw(GraduationText, standingOut(blend(back, look.text, 0.6), back, 4.5));
+        draw(GraphAxis, look.text);
+        draw(GraphText, look.text);
+        draw(Approach, look.text);
+        draw(PreviousCurve, standingOut(blend(back, look.text, 0.35), back, pathContrast));
         break;
     }
     case Scheme::Projector:
@@ -109,6 +122,10 @@ Palette::Palette(Scheme scheme, PlatformLook look) : scheme_(scheme)
         draw(SectorText, {0, 0, 0});
         draw(Graduation, {190, 190, 190});
         draw(GraduationText, {80, 80, 80});
+        draw(GraphAxis, {0, 0, 0});
+        draw(GraphText, {0, 0, 0});
+        draw(Approach, {0, 0, 0});
+        draw(PreviousCurve, {110, 110, 110});  // lighter than the curves, still 5.4:1
         break;
     }
 }
@@ -137,6 +154,17 @@ std::optional<double> Palette::strokeWidth(sim::DrawnRole role) const
     case sim::DrawnRole::SectorEven:
     case sim::DrawnRole::SectorOdd:
     case sim::DrawnRole::SectorText: break;
+    case sim::DrawnRole::CurveDistance1:
+    case sim::DrawnRole::CurveDistance2:
+    case sim::DrawnRole::CurveSpeed:
+    case sim::DrawnRole::CurveKinetic:
+    case sim::DrawnRole::CurvePotential:
+    case sim::DrawnRole::CurveMechanical:
+    case sim::DrawnRole::CurveDrift:
+    case sim::DrawnRole::PreviousCurve: return 3;
+    case sim::DrawnRole::Approach: return 5;
+    case sim::DrawnRole::GraphAxis:
+    case sim::DrawnRole::GraphText: break;
     }
     return std::nullopt;
 }

@@ -112,4 +112,12 @@ const MenuRow& menuRowOf(sim::Pace pace)
     return *findMenuRow(paceItems.front().second);
 }
 
+std::bitset<sim::curveCount> curvesOf(const DisplayChoices& choices)
+{
+    std::bitset<sim::curveCount> curves;
+    for (const sim::Curve curve : sim::allCurves)
+        curves.set(static_cast<std::size_t>(curve), choices.checked(curveItemName(curve)));
+    return curves;
+}
+
 }  // namespace virenast::form

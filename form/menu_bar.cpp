@@ -3,6 +3,9 @@
 
 #include "form/menu_bar.h"
 
+#include "form/display_choices.h"
+
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <vector>
@@ -12,6 +15,14 @@ namespace {
 
 using enum MenuRowKind;
 using enum FileCommand;
+
+// A curve of the graphs' view: its check box says its name.
+constexpr MenuRow curveRow(sim::Curve curve, char key, bool checked)
+{
+    const char* text = sim::facts(curve).text;
+    return {curveItemName(curve), Checkable, text, key, graphViewName, nullptr,
+            {text, "Montre cette courbe dans les graphiques"}, Command::None, None, checked};
+}
 
 // The menus and their items. "A propos" follows them: it is a control of the window, and its
 // row is made from the control's (menuBarRows()).
@@ -31,6 +42,12 @@ constexpr std::array rows{
     MenuRow{"enregistrerMesures",  Item,      "Enregistrer les mesures…",      'M', "fichier",   nullptr,
             {"Enregistrer les mesures", "Enregistre les mesures du dernier calcul dans un fichier CSV"},
             Command::None, SaveMeasurements},
+    MenuRow{"copierMesures",       Item,      "Copier les mesures",            'p', "fichier",   nullptr,
+            {"Copier les mesures", "Copie les mesures du dernier calcul, à coller dans un tableur"},
+            Command::None, CopyMeasurements},
+    MenuRow{"enregistrerImage",    Item,      "Enregistrer l'image…",          'a', "fichier",   nullptr,
+            {"Enregistrer l'image", "Enregistre le dessin, et les graphiques s'ils sont montrés, dans une image PNG"},
+            Command::None, SaveImage},
     MenuRow{"affichage",           Menu,      "Affichage",                     'A', nullptr,     nullptr,
             {"Affichage", "Ce que le dessin montre et la vitesse du calcul"}},
     MenuRow{"trajectoire",         Checkable, "Trajectoire",                   'T', "affichage", nullptr,
@@ -47,6 +64,8 @@ constexpr std::array rows{
             {"Graduations", "Gradue le dessin en unités astronomiques"}},
     MenuRow{"couleursProjecteur",  Checkable, "Couleurs pour projecteur",      'C', "affichage", nullptr,
             {"Couleurs pour projecteur", "Dessin sur fond blanc, à traits épais, lisible au projecteur"}},
+    MenuRow{"graphiques",          Checkable, "Graphiques",                    'p', "affichage", nullptr,
+            {"Graphiques", "Montre, à côté de la fenêtre, les distances, la vitesse et les énergies en fonction du temps"}},
     MenuRow{"vitesseMax",          Exclusive, "Vitesse maximale",              'V', "affichage", "vitesse",
             {"Vitesse maximale", "Le calcul va aussi vite que l'ordinateur le permet"}, Command::None, None, true},
     MenuRow{"vitesse5",            Exclusive, "1 an en 5 secondes",            '5', "affichage", "vitesse",
@@ -55,6 +74,19 @@ constexpr std::array rows{
             {"1 an en 20 secondes", "Une année de calcul dure 20 secondes"}},
     MenuRow{"vitesse60",           Exclusive, "1 an en 1 minute",              'm', "affichage", "vitesse",
             {"1 an en 1 minute", "Une année de calcul dure une minute"}},
+    // The graphs' view and its controls: a check box for each curve, then the table's copy.
+    MenuRow{graphViewName,         View,      "Graphiques",                    'G', nullptr,     nullptr,
+            {"Graphiques", "Les courbes du calcul en fonction du temps, la période et la troisième loi"}},
+    curveRow(sim::Curve::Distance1,   '1', true),
+    curveRow(sim::Curve::Distance2,   '2', false),
+    curveRow(sim::Curve::Speed,       'V', false),
+    curveRow(sim::Curve::Kinetic,     'c', false),
+    curveRow(sim::Curve::Potential,   'p', false),
+    curveRow(sim::Curve::Mechanical,  'm', true),
+    curveRow(sim::Curve::EnergyDrift, 'a', false),
+    MenuRow{"copierTableau",       Item,      "Copier le tableau",             't', graphViewName, nullptr,
+            {"Copier le tableau", "Copie le tableau de la troisième loi, à coller dans un tableur"},
+            Command::None, CopyThirdLaw},
 };
 // clang-format on
 
@@ -86,14 +118,14 @@ constexpr bool rowsAreWellFormed()
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const MenuRow& row = rows[i];
         if (sameText(row.text, "") || sameText(row.spoken.name, "") || !keyIndex(row.text, row.accessKey)) return false;
-        if ((row.kind == Menu) != (row.parent == nullptr)) return false;
+        if ((row.kind == Menu || row.kind == View) != (row.parent == nullptr)) return false;
         if ((row.kind == Exclusive) != (row.group != nullptr)) return false;
         const int actions = (row.command != Command::None) + (row.fileCommand != None);
         if (actions != (row.kind == Item ? 1 : 0)) return false;
         bool parentAbove = row.parent == nullptr;
         for (std::size_t j = 0; j < i; ++j) {
             if (sameText(rows[j].name, row.name)) return false;
-            parentAbove |= rows[j].kind == Menu && sameText(rows[j].name, row.parent);
+            parentAbove |= (rows[j].kind == Menu || rows[j].kind == View) && sameText(rows[j].name, row.parent);
             if (sameText(rows[j].parent, row.parent) && lower(rows[j].accessKey) == lower(row.accessKey)) return false;
         }
         if (!parentAbove) return false;
@@ -110,7 +142,8 @@ constexpr bool oneDefaultPerGroupAndOneItemPerCommand()
         for (const MenuRow& other : rows) checked += sameText(other.group, row.group) && other.checkedByDefault;
         if (checked != 1) return false;
     }
-    for (const FileCommand command : {OpenScenario, SaveScenario, CopyLink, SaveMeasurements}) {
+    for (const FileCommand command :
+         {OpenScenario, SaveScenario, CopyLink, SaveMeasurements, CopyMeasurements, SaveImage, CopyThirdLaw}) {
         int items = 0;
         for (const MenuRow& row : rows) items += row.fileCommand == command;
         if (items != 1) return false;
@@ -133,13 +166,23 @@ std::optional<std::size_t> MenuRow::accessKeyIndex() const { return keyIndex(tex
 
 std::span<const MenuRow> menuBarRows()
 {
+    // "A propos" ends the bar, before the view.
     static const std::vector<MenuRow> all = [] {
-        std::vector<MenuRow> bar(rows.begin(), rows.end());
+        const auto view = std::find_if(rows.begin(), rows.end(), [](const MenuRow& row) { return row.kind == View; });
+        std::vector<MenuRow> bar(rows.begin(), view);
         for (const ControlDescription& control : form1Controls())
             if (control.kind == ControlKind::MenuItem) bar.push_back(rowOfControl(control));
+        bar.insert(bar.end(), view, rows.end());
         return bar;
     }();
     return all;
+}
+
+bool inMenuBar(const MenuRow& row)
+{
+    if (row.kind == View) return false;
+    const MenuRow* parent = row.parent ? findMenuRow(row.parent) : nullptr;
+    return parent == nullptr || parent->kind == Menu;
 }
 
 const MenuRow* findMenuRow(std::string_view name)

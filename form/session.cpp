@@ -25,14 +25,18 @@ Session::Session(platform::WindowPlatform& window, ChoiceStore& store, sim::Pace
       sectors_(window.numbers()),
       marks_(window.numbers()),
       graduations_(window.numbers(), drawingWidth(), drawingHeight()),
+      graph_(measurements_, window.numbers()),
+      thirdLaw_(measurements_),
       simulation_(window),
       choices_(DisplayChoices::load([&store](std::string_view key) { return store.read(key); }))
 {
-    for (sim::RunObserver* watcher : std::initializer_list<sim::RunObserver*>{&path_, &pacer_, &measurements_,
-                                                                              &arrows_, &sectors_, &marks_})
+    // The measurements before what reads them (the graphs, the table).
+    for (sim::RunObserver* watcher : std::initializer_list<sim::RunObserver*>{
+             &path_, &pacer_, &measurements_, &arrows_, &sectors_, &marks_, &graph_, &thirdLaw_, &runStamp_})
         simulation_.addObserver(*watcher);
     pacer_.setPace(paceOf(choices_));
     arrows_.show(choices_.checked(velocityItemName), choices_.checked(forcesItemName));
+    graph_.show(curvesOf(choices_));
 }
 
 sim::PaceClock& Session::steadyClock()
@@ -76,6 +80,7 @@ void Session::choicesChanged()
 {
     pacer_.setPace(paceOf(choices_));
     arrows_.show(choices_.checked(velocityItemName), choices_.checked(forcesItemName));
+    graph_.show(curvesOf(choices_));
     for (const StoredChoice& choice : choices_.stored()) store_.write(choice.key, choice.value);
 }
 
@@ -143,6 +148,40 @@ std::string Session::scenarioFileText() { return scenarioFile(currentScenario(wi
 void Session::writeMeasurements(const sim::TextSink& write, std::int64_t everyNth) const
 {
     sim::writeMeasurementsCsv(write, measurements_.rows(), window_.numbers(), everyNth);
+}
+
+std::string Session::measurementsText() const
+{
+    return sim::measurementsTabSeparated(measurements_.rows(), window_.numbers());
+}
+
+std::vector<sim::DrawnShape> Session::graphShapes()
+{
+    std::vector<sim::DrawnShape> shapes;
+    if (!graphsShown()) return shapes;
+    graph_.catchUp();
+    graph_.addShapes(shapes);
+    return shapes;
+}
+
+std::string Session::defaultFileName(FileCommand command) const
+{
+    return offeredFileName(command, std::localtime(&runStamp_.started));
+}
+
+std::string offeredFileName(FileCommand command, const std::tm* runStart)
+{
+    const auto stamped = [runStart](const char* prefix, const char* extension) {
+        char stamp[32] = "";
+        if (runStart == nullptr || std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%Hh%Mm%S", runStart) == 0)
+            return std::string(prefix) + "0" + extension;
+        return std::string(prefix) + stamp + extension;
+    };
+    switch (command) {
+    case FileCommand::SaveMeasurements: return stamped(measurementsFilePrefix, measurementsFileExtension);
+    case FileCommand::SaveImage: return stamped(imageFilePrefix, imageFileExtension);
+    default: return scenarioFileName;
+    }
 }
 
 }  // namespace virenast::form

@@ -30,6 +30,7 @@ test_packages=(
   imagemagick                       # screenshots of the window, for the pictures and the class trials
   python3-pil fontconfig fonts-dejavu-core  # a box title measured apart from openbox
   python3                           # the practical sheets' Python, run on a CSV the program saved
+  libreoffice-calc-nogui            # the copied measurements pasted into a spreadsheet
 )
 
 if [ "${1:-}" = --tests ]; then

@@ -31,6 +31,14 @@ std::string roundedText(const platform::NumberText& numbers, double value, int s
     return text;
 }
 
+std::string decimalsText(const platform::NumberText& numbers, double value, int decimals)
+{
+    const int digits = value == 0 || !std::isfinite(value)
+                           ? 1
+                           : static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1 + decimals;
+    return roundedText(numbers, value, std::max(digits, 1));
+}
+
 const char* drawnKindName(DrawnKind kind)
 {
     switch (kind) {
@@ -59,6 +67,17 @@ const char* drawnRoleName(DrawnRole role)
     case DrawnRole::Force1: return "Force1";
     case DrawnRole::Force2: return "Force2";
     case DrawnRole::ForceSum: return "ForceSum";
+    case DrawnRole::GraphAxis: return "GraphAxis";
+    case DrawnRole::GraphText: return "GraphText";
+    case DrawnRole::CurveDistance1: return "CurveDistance1";
+    case DrawnRole::CurveDistance2: return "CurveDistance2";
+    case DrawnRole::CurveSpeed: return "CurveSpeed";
+    case DrawnRole::CurveKinetic: return "CurveKinetic";
+    case DrawnRole::CurvePotential: return "CurvePotential";
+    case DrawnRole::CurveMechanical: return "CurveMechanical";
+    case DrawnRole::CurveDrift: return "CurveDrift";
+    case DrawnRole::PreviousCurve: return "PreviousCurve";
+    case DrawnRole::Approach: return "Approach";
     }
     return "";
 }

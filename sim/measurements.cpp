@@ -25,26 +25,13 @@ void MeasurementLog::runStarted(const RunStarted& started)
 void MeasurementLog::runStartState(const RunStartState& start)
 {
     if (start.depth != depth_) return;
-    MeasurementRow row{0,
-                       0,
-                       0.0,
-                       start.position.x,
-                       start.position.y,
-                       start.velocity.u,
-                       start.velocity.v,
-                       0.0,
-                       0.0,
-                       0.0,
-                       0.0,
-                       start.attractions.has_value(),
-                       0.0};
+    MeasurementRow row{};
+    row.x = start.position.x;
+    row.y = start.position.y;
+    row.u = start.velocity.u;
+    row.v = start.velocity.v;
     body1_ = start.body1;
-    if (start.attractions) {
-        row.distance1Au = start.attractions->distance1Au;
-        row.distance2Au = start.attractions->distance2Au;
-        row.force1 = start.attractions->force1;
-        row.force2 = start.attractions->force2;
-    }
+    if (start.attractions) attract(row, *start.attractions);
     rows_.push_back(row);
 }
 
@@ -52,18 +39,31 @@ void MeasurementLog::stepComputed(const StepRecord& step)
 {
     if (step.depth != depth_ || rows_.empty()) return;
     // The step computed the distances and forces of the instant it started from: the newest row.
-    MeasurementRow& from = rows_.back();
-    from.distance1Au = step.attractions.distance1Au;
-    from.distance2Au = step.attractions.distance2Au;
-    from.force1 = step.attractions.force1;
-    from.force2 = step.attractions.force2;
-    from.hasAttractions = true;
+    attract(rows_.back(), step.attractions);
+    const MeasurementRow& from = rows_.back();
     // The newest row was kept only for being the newest.
     if (from.step % stride_ != 0) rows_.pop_back();
     if (rows_.size() >= rowCap_) thin();
     swept_ += sweptTriangle(body1_, step.drawnPosition, step.position);
-    rows_.push_back({step.step, step.elapsed, step.elapsedYears, step.position.x, step.position.y, step.velocity.u,
-                     step.velocity.v, 0.0, 0.0, 0.0, 0.0, false, swept_});
+    MeasurementRow& row = rows_.emplace_back();
+    row.step = step.step;
+    row.elapsedSeconds = step.elapsed;
+    row.elapsedYears = step.elapsedYears;
+    row.x = step.position.x;
+    row.y = step.position.y;
+    row.u = step.velocity.u;
+    row.v = step.velocity.v;
+    row.sweptArea = swept_;
+}
+
+void MeasurementLog::attract(MeasurementRow& row, const Attractions& attractions)
+{
+    row.distance1Au = attractions.distance1Au;
+    row.distance2Au = attractions.distance2Au;
+    row.force1 = attractions.force1;
+    row.force2 = attractions.force2;
+    row.energies = energiesAt(attractions, {row.u, row.v});
+    row.hasAttractions = true;
 }
 
 void MeasurementLog::thin()
@@ -92,18 +92,19 @@ constexpr const char* headers[] = {
     "action corps1 corps [N]",
     "action corps2 corps [N]",
     "aire balayée autour du corps1 [UA²]",
+    "énergie cinétique [J]",
+    "énergie potentielle [J]",
+    "énergie mécanique [J]",
 };
 
-}  // namespace
-
-void writeMeasurementsCsv(const TextSink& write, std::span<const MeasurementRow> rows,
-                          const platform::NumberText& numbers, std::int64_t everyNth)
+// The rows as a table of text, fields between `separator`, a file's mark first or not.
+void writeTable(const TextSink& write, std::span<const MeasurementRow> rows, const platform::NumberText& numbers,
+                std::int64_t everyNth, char separator, std::string_view start)
 {
     // Lines are gathered up to about this many bytes before they go.
     constexpr std::size_t piece = 16 * 1024;
-    const char separator = numbers.decimalSeparator() == "," ? ';' : ',';
     everyNth = std::max<std::int64_t>(everyNth, 1);
-    std::string out(byteOrderMark);
+    std::string out(start);
     for (std::size_t i = 0; i < std::size(headers); ++i) {
         if (i != 0) out += separator;
         out += headers[i];
@@ -127,6 +128,9 @@ void writeMeasurementsCsv(const TextSink& write, std::span<const MeasurementRow>
         field(row.force1, row.hasAttractions);
         field(row.force2, row.hasAttractions);
         field(row.sweptArea, true);
+        field(row.energies.kinetic, row.hasAttractions);
+        field(row.energies.potential, row.hasAttractions);
+        field(row.energies.mechanical(), row.hasAttractions);
         out += "\r\n";
         if (out.size() >= piece) {
             write(out);
@@ -134,6 +138,21 @@ void writeMeasurementsCsv(const TextSink& write, std::span<const MeasurementRow>
         }
     }
     write(out);
+}
+
+}  // namespace
+
+void writeMeasurementsCsv(const TextSink& write, std::span<const MeasurementRow> rows,
+                          const platform::NumberText& numbers, std::int64_t everyNth)
+{
+    writeTable(write, rows, numbers, everyNth, numbers.decimalSeparator() == "," ? ';' : ',', byteOrderMark);
+}
+
+std::string measurementsTabSeparated(std::span<const MeasurementRow> rows, const platform::NumberText& numbers)
+{
+    std::string text;
+    writeTable([&text](std::string_view piece) { text += piece; }, rows, numbers, 1, '\t', {});
+    return text;
 }
 
 std::string measurementsCsv(std::span<const MeasurementRow> rows, const platform::NumberText& numbers,

@@ -4,14 +4,20 @@
 #include "description_json.h"
 
 #include "form/colours.h"
+#include "form/display_choices.h"
+#include "form/file_menu.h"
 #include "form/form1_description.h"
 #include "form/menu_bar.h"
 #include "form/scroll_keys.h"
 #include "sim/drawing.h"
+#include "sim/graph_view.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <string_view>
+#include <vector>
 
 namespace virenast::web {
 namespace {
@@ -67,13 +73,17 @@ const char* fileCommandName(form::FileCommand command)
     case form::FileCommand::SaveScenario: return "SaveScenario";
     case form::FileCommand::CopyLink: return "CopyLink";
     case form::FileCommand::SaveMeasurements: return "SaveMeasurements";
+    case form::FileCommand::CopyMeasurements: return "CopyMeasurements";
+    case form::FileCommand::SaveImage: return "SaveImage";
+    case form::FileCommand::CopyThirdLaw: return "CopyThirdLaw";
     }
     return "";
 }
 constexpr std::array allFileCommands{form::FileCommand::None, form::FileCommand::OpenScenario,
                                      form::FileCommand::SaveScenario, form::FileCommand::CopyLink,
-                                     form::FileCommand::SaveMeasurements};
-static_assert(allFileCommands.size() == static_cast<std::size_t>(form::FileCommand::SaveMeasurements) + 1,
+                                     form::FileCommand::SaveMeasurements, form::FileCommand::CopyMeasurements,
+                                     form::FileCommand::SaveImage, form::FileCommand::CopyThirdLaw};
+static_assert(allFileCommands.size() == static_cast<std::size_t>(form::FileCommand::CopyThirdLaw) + 1,
               "a file command without its name");
 
 const char* menuRowKindName(MenuRowKind kind)
@@ -83,6 +93,7 @@ const char* menuRowKindName(MenuRowKind kind)
     case MenuRowKind::Item: return "item";
     case MenuRowKind::Checkable: return "checkable";
     case MenuRowKind::Exclusive: return "exclusive";
+    case MenuRowKind::View: return "view";
     }
     return "";
 }
@@ -303,7 +314,18 @@ void appendControl(std::string& out, const ControlDescription& control)
 }
 
 
-// A row of the menu bar; `accessKey` is where the underlined letter stands in the text, -1 for
+// Where a byte of UTF-8 text stands in the same text as JavaScript counts it: in UTF-16 units.
+std::size_t utf16Index(std::string_view text, std::size_t byte)
+{
+    std::size_t units = 0;
+    for (const char c : text.substr(0, byte)) {
+        const auto lead = static_cast<unsigned char>(c);
+        if ((lead & 0xC0) != 0x80) units += lead >= 0xF0 ? 2 : 1;  // a character beyond 16 bits takes two
+    }
+    return units;
+}
+
+// A row of the menu bar or of a view; `accessKey` is where the underlined letter stands in the text, -1 for
 // none; `command` names a window command, `fileCommand` a command of "Fichier", "None" for none.
 void appendMenuRow(std::string& out, const MenuRow& row)
 {
@@ -312,13 +334,15 @@ void appendMenuRow(std::string& out, const MenuRow& row)
     appendField(out, "kind", std::string_view(menuRowKindName(row.kind)));
     appendField(out, "text", std::string_view(row.text));
     const auto key = row.accessKeyIndex();
-    appendField(out, "accessKey", key ? static_cast<long long>(*key) : -1LL);
+    appendField(out, "accessKey", key ? static_cast<long long>(utf16Index(row.text, *key)) : -1LL);
     appendField(out, "parent", std::string_view(row.parent != nullptr ? row.parent : ""));
     appendField(out, "group", std::string_view(row.group != nullptr ? row.group : ""));
     appendField(out, "spokenName", std::string_view(row.spoken.name));
     appendField(out, "spokenDescription", std::string_view(row.spoken.description));
     appendField(out, "command", std::string_view(commandName(row.command)));
     appendField(out, "fileCommand", std::string_view(fileCommandName(row.fileCommand)));
+    // A view is shown while its item of "Affichage" is checked.
+    if (row.kind == MenuRowKind::View) appendField(out, "shownBy", std::string_view(form::graphsItemName));
     out.back() = '}';
 }
 
@@ -355,6 +379,10 @@ std::string describeWindowAsJson()
     appendField(out, "clientWidth", static_cast<long long>(form::clientWidth));
     appendField(out, "clientHeight", static_cast<long long>(form::clientHeight));
     appendField(out, "twipsPerPixel", static_cast<long long>(form::twipsPerPixel));
+    // The graphs' view draws in twips of its own; a picture is taken at this many times the screen's size.
+    appendField(out, "graphWidth", static_cast<long long>(sim::GraphView::width));
+    appendField(out, "graphHeight", static_cast<long long>(sim::GraphView::height));
+    appendField(out, "imageScale", static_cast<long long>(form::imageScale));
     const form::ScrollRange& range = form::timeStepRange;
     out += "\"timeStep\":{";
     appendField(out, "minimum", static_cast<long long>(range.minimum));
@@ -387,8 +415,8 @@ std::string describeWindowAsJson()
     appendField(out, "everyNthStepBefore", std::string_view(form::everyNthStepBefore));
     appendField(out, "everyNthStepAfter", std::string_view(form::everyNthStepAfter));
     appendField(out, "linkToCopyCaption", std::string_view(form::linkToCopyCaption));
+    appendField(out, "textToCopyCaption", std::string_view(form::textToCopyCaption));
     appendField(out, "scenarioFileName", std::string_view(form::scenarioFileName));
-    appendField(out, "measurementsFileName", std::string_view(form::measurementsFileName));
     out.back() = '}';
     out += ',';
     out += "\"controls\":[";
@@ -418,6 +446,34 @@ std::string paletteAsJson(const form::Palette& palette)
     out += ',';
     out += "\"fillOpacity\":" + std::to_string(form::fillOpacity) + '}';
     return out;
+}
+
+std::string thirdLawAsJson(const form::Session& session)
+{
+    // The title, the headings and the words about body 2 as the core says them; the figures as the
+    // table shows them.
+    const auto list = [](std::string& json, const auto& cells) {
+        json += '[';
+        for (const auto& cell : cells) {
+            appendString(json, cell);
+            json += ',';
+        }
+        if (json.back() == ',') json.back() = ']';
+        else json += ']';
+    };
+    std::string json = "{\"title\":";
+    appendString(json, sim::thirdLawTitle);
+    json += ",\"headers\":";
+    list(json, sim::thirdLawColumns);
+    json += ",\"rows\":[";
+    for (const sim::ThirdLawRow& row : session.thirdLawRows()) {
+        list(json, std::array<std::string, 4>{session.thirdLawFigure(row.period), session.thirdLawFigure(row.semiMajorAxis),
+                                              session.thirdLawFigure(row.ratio), sim::body2PullText(row.body2Pulled)});
+        json += ',';
+    }
+    if (json.back() == ',') json.back() = ']';
+    else json += ']';
+    return json + '}';
 }
 
 }  // namespace virenast::web

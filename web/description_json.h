@@ -4,6 +4,8 @@
 #pragma once
 
 #include "form/colours.h"
+#include "form/session.h"
+#include "platform/number_text.h"
 
 #include <string>
 
@@ -17,5 +19,9 @@ std::string describeWindowAsJson();
 
 // Every colour role's value in a palette, by the role's name: {"Desktop":"#009696",...}.
 std::string paletteAsJson(const form::Palette& palette);
+
+// The table "Troisième loi" as the page shows it: {"headers":[...],"rows":[[T, a, T²/a³, body 2],...]},
+// the figures to three decimals as the window writes numbers, the words as the copied table has them.
+std::string thirdLawAsJson(const form::Session& session);
 
 }  // namespace virenast::web

@@ -11,8 +11,9 @@
 namespace virenast::web {
 
 // The bytes that the menu "Fichier" carries between the page and the session: a scenario from
-// the address or a file, the scenario typed now as a link or a file, and the last run's
-// measurements as CSV. The rules are the session's; this only holds the bytes that cross.
+// the address or a file, the scenario typed now as a link or a file, the last run's
+// measurements as CSV or for the clipboard, and the table "Troisième loi". The rules are the
+// session's; this only holds the bytes that cross.
 class FileExchange {
 public:
     // How much of what was read went into the window.
@@ -35,6 +36,9 @@ public:
     void writeScenarioFile() { output_ = session_.scenarioFileText(); }
     // Every `everyNth` step of the last run, with its start and its last step.
     void writeMeasurements(std::int64_t everyNth);
+    // Tab-separated, for a paste into a spreadsheet.
+    void writeMeasurementsText() { output_ = session_.measurementsText(); }
+    void writeThirdLawText() { output_ = session_.thirdLawText(); }
     const std::string& output() const { return output_; }
 
 private:

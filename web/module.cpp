@@ -15,6 +15,7 @@
 
 #include <emscripten.h>
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -190,6 +191,45 @@ EMSCRIPTEN_KEEPALIVE const char* virenast_measurements_csv(int everyNth)
     if (!program) return "";
     program->files.writeMeasurements(everyNth);
     return program->files.output().c_str();
+}
+
+// The same for the clipboard: the measurements and the table "Troisième loi", tab-separated.
+EMSCRIPTEN_KEEPALIVE const char* virenast_measurements_text()
+{
+    if (!program) return "";
+    program->files.writeMeasurementsText();
+    return program->files.output().c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* virenast_third_law_text()
+{
+    if (!program) return "";
+    program->files.writeThirdLawText();
+    return program->files.output().c_str();
+}
+
+// The name a download of that file command (by its number in the description) is offered under.
+EMSCRIPTEN_KEEPALIVE const char* virenast_default_file_name(int command)
+{
+    static std::string name;
+    name = program ? program->session.defaultFileName(static_cast<virenast::form::FileCommand>(command)) : "";
+    return name.c_str();
+}
+
+// What the pointer reads at that place of the graphs' view, in its twips: "X Y TEXT", where the
+// value read is drawn and its text; "" over no curve. (Numbers only cross: the page asks while a
+// run sleeps too.)
+EMSCRIPTEN_KEEPALIVE const char* virenast_graph_reading(float x, float y)
+{
+    static std::string reading;
+    reading.clear();
+    if (!program || !program->session.graphsShown()) return "";
+    if (const auto read = program->session.graphReadingAt({x, y})) {
+        char at[64];
+        std::snprintf(at, sizeof at, "%.9g %.9g ", static_cast<double>(read->at.x), static_cast<double>(read->at.y));
+        reading = at + read->text;
+    }
+    return reading.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE int virenast_output_size()

@@ -3,6 +3,7 @@
 
 #include "web_platform.h"
 
+#include "description_json.h"
 #include "form/form1_description.h"
 #include "form/start_geometry.h"
 
@@ -47,16 +48,21 @@ EM_JS(int, page_scroll_value, (), { return Module.page.scrollValue(); });
 EM_JS(void, page_set_scroll_value, (int value), { Module.page.setScrollValue(value); });
 EM_JS(int, page_needs_turn, (), { return Module.page.needsTurn() ? 1 : 0; });
 EM_JS(int, page_next_command, (), { return Module.page.nextCommand(); });
-// What changed in the drawing since the page last had it: for each shape, `drawnFields` integers
-// (see handOverDrawing), its points as x, y pairs of twips, its text as UTF-8.
-EM_JS(void, page_draw, (const int* header, int headerCount, const float* points, int pointCount, const char* texts), {
-    Module.page.draw(HEAP32.subarray(header >> 2, (header >> 2) + headerCount),
-                     HEAPF32.subarray(points >> 2, (points >> 2) + pointCount),
-                     (start, length) => UTF8ToString(texts + start, length));
+// What changed in the drawing, or in the graphs' view, since the page last had it: for each
+// shape, nine integers (see ShapeHandover), its points as x, y pairs of twips, its text as UTF-8.
+EM_JS(void, page_draw, (int graphs, const int* header, int headerCount, const float* points, int pointCount,
+                        const char* texts), {
+    Module.page[graphs ? "drawGraphs" : "draw"](HEAP32.subarray(header >> 2, (header >> 2) + headerCount),
+                                                HEAPF32.subarray(points >> 2, (points >> 2) + pointCount),
+                                                (start, length) => UTF8ToString(texts + start, length));
 });
-// What the drawing shows beyond its shapes, in words, for a screen reader.
-EM_JS(void, page_describe_drawing, (const char* text, int length), {
-    Module.page.describeDrawing(UTF8ToString(text, length));
+// What the drawing or the graphs show beyond their shapes, in words, for a screen reader.
+EM_JS(void, page_describe_drawing, (int graphs, const char* text, int length), {
+    Module.page[graphs ? "describeGraphs" : "describeDrawing"](UTF8ToString(text, length));
+});
+// The table "Troisième loi" as JSON (thirdLawAsJson).
+EM_JS(void, page_show_third_law, (const char* json, int length), {
+    Module.page.showThirdLaw(JSON.parse(UTF8ToString(json, length)));
 });
 // Suspends the run for about that many milliseconds, the browser painting and taking input.
 EM_ASYNC_JS(void, page_wait, (double milliseconds), { await Module.page.wait(milliseconds); });
@@ -140,56 +146,32 @@ void WebPlatform::messageBox(std::string_view text, std::string_view title, plat
     if (session_ != nullptr) session_->restartPace();  // the time the box stood open is not made up
 }
 
-// How a shape is handed over: anew, points added at its end, or taken away.
-enum class Handing : std::int32_t { Anew = 0, Added = 1, Gone = 2 };
-
 void WebPlatform::handOverDrawing()
 {
     if (session_ == nullptr) return;
-    drawingHeader_.clear();
-    drawingPoints_.clear();
-    drawingTexts_.clear();
-    const auto handOver = [this](std::uint32_t id, Handing handing, const sim::DrawnShape* shape, std::size_t from) {
-        // The id, the kind, the role, the line style, how it is handed over, where its numbers
-        // start among the points and how many they are, where its text starts and its length.
-        const auto start = static_cast<std::int32_t>(drawingPoints_.size());
-        const auto textStart = static_cast<std::int32_t>(drawingTexts_.size());
-        if (shape != nullptr) {
-            for (const sim::TwipPoint point : shape->points.subspan(from)) {
-                drawingPoints_.push_back(point.x);
-                drawingPoints_.push_back(point.y);
-            }
-            drawingTexts_ += shape->text;
-        }
-        drawingHeader_.insert(drawingHeader_.end(),
-                              {static_cast<std::int32_t>(id), shape ? static_cast<std::int32_t>(shape->kind) : 0,
-                               shape ? static_cast<std::int32_t>(shape->role) : 0,
-                               shape ? static_cast<std::int32_t>(shape->style) : 0, static_cast<std::int32_t>(handing),
-                               start, static_cast<std::int32_t>(drawingPoints_.size()) - start, textStart,
-                               static_cast<std::int32_t>(drawingTexts_.size()) - textStart});
+    const auto hand = [](ShapeHandover& handover, const std::vector<sim::DrawnShape>& shapes, int graphs) {
+        handover.collect(shapes);
+        if (handover.empty()) return;
+        page_draw(graphs, handover.header().data(), static_cast<int>(handover.header().size()),
+                  handover.points().data(), static_cast<int>(handover.points().size()), handover.texts().c_str());
     };
-    std::map<std::uint32_t, HandedOver> now;
-    for (const sim::DrawnShape& shape : session_->drawnShapes()) {
-        now[shape.id] = {shape.revision, shape.rebuilt, shape.points.size()};
-        const auto before = handedOver_.find(shape.id);
-        if (before != handedOver_.end() && before->second.revision == shape.revision) continue;
-        // A path that only grew: the points it gained, the last one it had first, to join them.
-        const bool grew = before != handedOver_.end() && shape.kind == sim::DrawnKind::Polyline &&
-                          before->second.rebuilt == shape.rebuilt && before->second.points > 0 &&
-                          shape.points.size() >= before->second.points;
-        if (!grew) handOver(shape.id, Handing::Anew, &shape, 0);
-        else if (shape.points.size() > before->second.points) handOver(shape.id, Handing::Added, &shape, before->second.points - 1);
+    const auto describe = [](std::string& handed, std::string now, int graphs) {
+        if (now == handed) return;
+        handed = std::move(now);
+        page_describe_drawing(graphs, handed.data(), length(handed));
+    };
+    hand(drawing_, session_->drawnShapes(), 0);
+    describe(summary_, session_->drawingSummary(), 0);
+    // A hidden view is not drawn: shown again, it is handed what changed meanwhile.
+    if (session_->graphsShown()) {
+        hand(graphs_, session_->graphShapes(), 1);
+        describe(graphSummary_, session_->graphSummary(), 1);
     }
-    for (const auto& [id, handed] : handedOver_)
-        if (!now.contains(id)) handOver(id, Handing::Gone, nullptr, 0);
-    handedOver_ = std::move(now);
-    if (std::string summary = session_->drawingSummary(); summary != summary_) {
-        summary_ = std::move(summary);
-        page_describe_drawing(summary_.data(), static_cast<int>(summary_.size()));
+    if (session_->thirdLawRows().size() != thirdLawRows_) {
+        thirdLawRows_ = session_->thirdLawRows().size();
+        const std::string table = thirdLawAsJson(*session_);
+        page_show_third_law(table.data(), length(table));
     }
-    if (drawingHeader_.empty()) return;
-    page_draw(drawingHeader_.data(), static_cast<int>(drawingHeader_.size()), drawingPoints_.data(),
-              static_cast<int>(drawingPoints_.size()), drawingTexts_.c_str());
 }
 
 void WebPlatform::yield()

@@ -5,13 +5,12 @@
 
 #include "form/session.h"
 #include "platform/window_platform.h"
-#include "sim/drawing.h"
+#include "shape_handover.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <map>
 #include <string>
-#include <vector>
 
 namespace virenast::web {
 
@@ -48,6 +47,7 @@ public:
     void perform(form::Command command);
     // Hands the page what the session draws and what changed since the page last had it, so
     // that the page draws it with the texts at its next turn: a path's new points, not the path.
+    // The graphs' view likewise while it is shown, and the table "Troisième loi" when it grew.
     void handOverDrawing();
 
 private:
@@ -55,19 +55,10 @@ private:
     void keepPace();
     void runWaitingCommands();
 
-    // What the page was handed of a shape.
-    struct HandedOver {
-        std::uint64_t revision;
-        std::uint64_t rebuilt;
-        std::size_t points;
-    };
-
     form::Session* session_ = nullptr;
-    std::map<std::uint32_t, HandedOver> handedOver_;  // by the shape's id
-    std::vector<std::int32_t> drawingHeader_;
-    std::vector<float> drawingPoints_;
-    std::string drawingTexts_;
-    std::string summary_;
+    ShapeHandover drawing_, graphs_;
+    std::string summary_, graphSummary_;
+    std::size_t thirdLawRows_ = SIZE_MAX;  // how many rows of the table the page shows: none yet
     std::array<std::array<float, 4>, platform::shapeCount> shapes_{};
     std::array<std::array<float, 4>, platform::lineCount> lines_{};
     std::string readBuffer_;

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QImage>
@@ -42,6 +43,14 @@ TEST_F(Form1DisplayMenu, ItemsAreTheRowsNamedCheckableAndSpoken)
     app::Form1 window{QLocale(QLocale::French)};
     for (const form::MenuRow& row : form::menuBarRows()) {
         SCOPED_TRACE(row.name);
+        if (!form::inMenuBar(row)) {  // the graphs' view: its check boxes and its button
+            if (row.kind == form::MenuRowKind::View) continue;
+            const auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(row.name));
+            ASSERT_NE(button, nullptr);
+            EXPECT_EQ(button->isCheckable(), row.checkable());
+            EXPECT_EQ(button->isChecked(), row.checkedByDefault);
+            continue;
+        }
         QAction* action = item(window, row.name);
         ASSERT_NE(action, nullptr);
         EXPECT_EQ(action->isCheckable(), row.checkable());
@@ -57,7 +66,7 @@ TEST_F(Form1DisplayMenu, ItemsAreTheRowsNamedCheckableAndSpoken)
         EXPECT_EQ(item(window, name)->text(), QString::fromUtf8(marked));
     QMenu* menu = item(window, "affichage")->menu();
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->actions().size(), 11);  // seven choices of what is drawn, then the four paces
+    EXPECT_EQ(menu->actions().size(), 12);  // eight choices of what is shown, then the four paces
 
     // The paces exclude one another; the path is chosen on its own.
     item(window, "vitesse20")->trigger();
@@ -71,14 +80,14 @@ TEST_F(Form1DisplayMenu, ItemsAreTheRowsNamedCheckableAndSpoken)
     // A screen reader reads each item's name and whether it is checked.
     QAccessibleInterface* items = QAccessible::queryAccessibleInterface(menu);
     ASSERT_NE(items, nullptr);
-    ASSERT_EQ(items->childCount(), 11);
+    ASSERT_EQ(items->childCount(), 12);
     EXPECT_EQ(items->child(0)->text(QAccessible::Name), "Trajectoire");
     EXPECT_TRUE(items->child(0)->state().checkable);
     EXPECT_FALSE(items->child(0)->state().checked);
-    EXPECT_EQ(items->child(8)->text(QAccessible::Name), "1 an en 5 secondes");
-    EXPECT_EQ(items->child(9)->text(QAccessible::Name), "1 an en 20 secondes");
-    EXPECT_TRUE(items->child(9)->state().checked);
-    EXPECT_FALSE(items->child(7)->state().checked);
+    EXPECT_EQ(items->child(9)->text(QAccessible::Name), "1 an en 5 secondes");
+    EXPECT_EQ(items->child(10)->text(QAccessible::Name), "1 an en 20 secondes");
+    EXPECT_TRUE(items->child(10)->state().checked);
+    EXPECT_FALSE(items->child(8)->state().checked);
 }
 
 TEST_F(Form1DisplayMenu, AltAndItsLetterOrF10OpenTheMenu)

@@ -30,9 +30,10 @@ QAction* item(app::Form1& window, const char* name) { return window.findChild<QA
 
 // Answers each question with the path the test set, as a user choosing a file would.
 struct ChosenFiles {
-    QString open, save;
+    QString open, save, image;
     std::optional<app::FileChooser::MeasurementsChoice> measurements;
     std::int64_t strideSeen = 0;
+    QString nameOffered;  // the last file name a question offered
 };
 
 class TestChooser final : public app::FileChooser {
@@ -40,10 +41,16 @@ public:
     explicit TestChooser(ChosenFiles& chosen) : chosen_(chosen) {}
     QString scenarioToOpen(QWidget&) override { return chosen_.open; }
     QString scenarioToSave(QWidget&) override { return chosen_.save; }
-    std::optional<MeasurementsChoice> measurementsToSave(QWidget&, std::int64_t stride) override
+    std::optional<MeasurementsChoice> measurementsToSave(QWidget&, std::int64_t stride, const QString& name) override
     {
         chosen_.strideSeen = stride;
+        chosen_.nameOffered = name;
         return chosen_.measurements;
+    }
+    QString imageToSave(QWidget&, const QString& name) override
+    {
+        chosen_.nameOffered = name;
+        return chosen_.image;
     }
 
 private:
@@ -75,7 +82,8 @@ TEST_F(Form1FileMenu, StandsFirstWithItsItemsAndSavesMeasurementsOnlyAfterARun)
     for (QAction* action : bar.front()->menu()->actions()) items << action->objectName() + " " + action->text();
     EXPECT_EQ(items,
               (QStringList{"ouvrirScenario &Ouvrir un scénario…", "enregistrerScenario &Enregistrer le scénario…",
-                           "copierLien &Copier le lien du scénario", "enregistrerMesures Enregistrer les &mesures…"}));
+                           "copierLien &Copier le lien du scénario", "enregistrerMesures Enregistrer les &mesures…",
+                           "copierMesures Co&pier les mesures", "enregistrerImage Enregistrer l'im&age…"}));
     EXPECT_EQ(bar.front()->menu()->accessibleName(), "Fichier");
 
     EXPECT_FALSE(item(window, "enregistrerMesures")->isEnabled());
@@ -204,7 +212,7 @@ TEST_F(Form1FileMenu, TheDefaultRunsMeasurementsEndWhereTheWindowStopped)
     const QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1 + 1 + 72192);
     const QStringList last = lines.back().split(';');
-    ASSERT_EQ(last.size(), 11);
+    ASSERT_EQ(last.size(), 14);
     EXPECT_EQ(last[0], shownText(window, "tempscourant"));
     EXPECT_EQ(last[2], shownText(window, "xsc"));
     EXPECT_EQ(last[3], shownText(window, "ysc"));

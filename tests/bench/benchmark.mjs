@@ -58,27 +58,28 @@ const LONG_RUN = {
 const LONG_ROUNDS = options.smoke ? 1 : 3;
 
 // Every run must end as asked, with the choices asked; a figure from any other run is no figure.
-function checked(run, { trajectoire, pace }, where) {
+function checked(run, { trajectoire, pace, graphs = false }, where) {
   if (run.box !== 'Fin de calcul') throw new Error(`${where}: the run ended with "${run.box}"`);
-  if (run.trajectoire !== trajectoire || run.pace !== pace)
-    throw new Error(`${where}: the menu shows trajectoire=${run.trajectoire} and ${run.pace}, not ${trajectoire} and ${pace}`);
+  if (run.trajectoire !== trajectoire || run.pace !== pace || run.graphs !== graphs)
+    throw new Error(`${where}: the menu shows trajectoire=${run.trajectoire}, graphiques=${run.graphs} and ${run.pace}, ` +
+                    `not ${trajectoire}, ${graphs} and ${pace}`);
   return run;
 }
 
 // The desktop window: one process per run, with the choices written in its own settings file.
-function windowRun({ trajectoire, pace, years, typed }) {
+function windowRun({ trajectoire, pace, years, typed, graphs = false }) {
   const home = mkdtempSync(join(tmpdir(), 'virenast-bench-'));
   try {
     mkdirSync(join(home, 'Virenast'));
     writeFileSync(join(home, 'Virenast', 'Virenast.conf'),
-                  `[affichage]\ntrajectoire=${trajectoire}\nvitesse=${pace}\n`);
+                  `[affichage]\ntrajectoire=${trajectoire}\nvitesse=${pace}\ngraphiques=${graphs}\n`);
     const boxes = typed ? Object.entries(typed).map(([box, text]) => `${box}=${text}`) : [];
     const output = execFileSync(options.window, years ? [years] : boxes, {
       encoding: 'utf8',
       stdio: ['ignore', 'pipe', 'pipe'],  // Qt's remarks on stderr stay out of the table
       env: { ...process.env, XDG_CONFIG_HOME: home, QT_QPA_PLATFORM: 'xcb' },
     });
-    return checked(JSON.parse(output), { trajectoire, pace }, 'desktop');
+    return checked(JSON.parse(output), { trajectoire, pace, graphs }, 'desktop');
   } finally {
     rmSync(home, { recursive: true, force: true });
   }
@@ -93,11 +94,12 @@ async function pageRuns(browser, choices) {
   const runs = [];
   try {
     const { page } = opened;
-    for (const { trajectoire, pace, years, typed } of choices) {
+    for (const { trajectoire, pace, years, typed, graphs = false } of choices) {
       for (const [box, text] of Object.entries(typed ?? { Text1: years ?? '10' })) await typeInto(page, box, text);
-      const run = await page.evaluate(async (trajectoire, pace) => {
+      const run = await page.evaluate(async (trajectoire, pace, graphs) => {
         const item = (name) => document.getElementById(name);
         if ((item('trajectoire').getAttribute('aria-checked') === 'true') !== trajectoire) item('trajectoire').click();
+        if ((item('graphiques').getAttribute('aria-checked') === 'true') !== graphs) item('graphiques').click();
         item(pace).click();
         const checkedPace = ['vitesseMax', 'vitesse5', 'vitesse20', 'vitesse60']
           .find((name) => item(name).getAttribute('aria-checked') === 'true') ?? '';
@@ -130,15 +132,16 @@ async function pageRuns(browser, choices) {
         late.last = start;
         setTimeout(tick, 5);
         item('Command2').click();
-        return { trajectoire: item('trajectoire').getAttribute('aria-checked') === 'true', pace: checkedPace, hours,
+        return { trajectoire: item('trajectoire').getAttribute('aria-checked') === 'true',
+                 graphs: item('graphiques').getAttribute('aria-checked') === 'true', pace: checkedPace, hours,
                  ...(await ended) };
-      }, trajectoire, pace);
+      }, trajectoire, pace, graphs);
       const texts = await shownTexts(page);
       run.texts = Object.fromEntries(FINAL_TEXTS.map((name) => [name, texts[name]]));
       run.steps = Math.round(simulatedYears(run) * HOURS_PER_YEAR / run.hours);
       await page.click('dialog[open] button');
       await page.waitForFunction(() => !document.querySelector('dialog[open]'));
-      runs.push(checked(run, { trajectoire, pace }, 'page'));
+      runs.push(checked(run, { trajectoire, pace, graphs }, 'page'));
     }
     return runs;
   } finally {
@@ -159,26 +162,33 @@ const percent = (n) => `${n >= 0 ? '+' : ''}${n.toFixed(2)} %`;
 
 const loadBefore = loadavg()[0];
 const session = await launch('chromium');
-const speed = { desktop: { true: [], false: [] }, page: { true: [], false: [] } };
-const long = { desktop: { true: [], false: [] }, page: { true: [], false: [] } };
+// Each front-end's runs by what they show: the path, nothing, or the path and the graphs.
+const SHOWN = [
+  { key: 'path', trajectoire: true, graphs: false },
+  { key: 'none', trajectoire: false, graphs: false },
+  { key: 'graphs', trajectoire: true, graphs: true },
+];
+const byShown = () => Object.fromEntries(SHOWN.map(({ key }) => [key, []]));
+const speed = { desktop: byShown(), page: byShown() };
+const long = { desktop: byShown(), page: byShown() };
 const firstInPage = [];  // the first run of a freshly opened page, which compiles the WebAssembly
 const paced = [];
 try {
   // Alternating, so that a burst of load on the shared machine falls on both front-ends alike.
   for (let round = 0; round < ROUNDS; ++round) {
-    for (const trajectoire of [true, false]) {
-      const choice = { trajectoire, pace: 'vitesseMax', years: SPEED_YEARS };
-      speed.desktop[trajectoire].push(windowRun(choice));
+    for (const { key, trajectoire, graphs } of SHOWN) {
+      const choice = { trajectoire, graphs, pace: 'vitesseMax', years: SPEED_YEARS };
+      speed.desktop[key].push(windowRun(choice));
       const [first, second] = await pageRuns(session.browser, [choice, choice]);
-      if (trajectoire) firstInPage.push(first);
-      speed.page[trajectoire].push(second);
+      if (key === 'path') firstInPage.push(first);
+      speed.page[key].push(second);
     }
   }
   for (let round = 0; round < LONG_ROUNDS; ++round) {
-    for (const trajectoire of [true, false]) {
-      const choice = { trajectoire, pace: 'vitesseMax', typed: LONG_RUN };
-      long.desktop[trajectoire].push(windowRun(choice));
-      long.page[trajectoire].push((await pageRuns(session.browser, [choice, choice]))[1]);
+    for (const { key, trajectoire, graphs } of SHOWN) {
+      const choice = { trajectoire, graphs, pace: 'vitesseMax', typed: LONG_RUN };
+      long.desktop[key].push(windowRun(choice));
+      long.page[key].push((await pageRuns(session.browser, [choice, choice]))[1]);
     }
   }
   for (const pace of PACES) {
@@ -197,7 +207,7 @@ const reference = memoryRun(options.memory, [`Text1=${PACE_YEARS}`]);
 // The table.
 const lines = [];
 const say = (line = '') => lines.push(line);
-const stepsOf = best(speed.desktop.true).steps;
+const stepsOf = best(speed.desktop.path).steps;
 say(`Virenast benchmark, ${new Date().toISOString().slice(0, 16).replace('T', ' ')} UTC, ${cpus()[0].model.trim()}, ${cpus().length} cores`);
 // Other programs on the machine slow any of these runs down: the load says how busy it was.
 say(`load average (1 min) ${loadBefore.toFixed(2)} before, ${loadavg()[0].toFixed(2)} after`);
@@ -205,28 +215,30 @@ say();
 say(`Steps per second at "Vitesse maximale": the default run (${thousands(stepsOf)} steps, 1 h step), best of ${ROUNDS}`);
 say('  (desktop: a fresh window each run; page: a second run in a tab, the first one, which compiles the');
 say('  WebAssembly, on its own row)');
-say(`${''.padEnd(40)}${'path shown'.padStart(12)}${'path hidden'.padStart(13)}${'path adds'.padStart(11)}`);
-for (const [key, label] of [['desktop', 'desktop window (Xvfb, xcb)'], ['page', 'page (headless Chromium, file://)']]) {
-  const shown = stepsPerSecond(best(speed[key].true));
-  const hidden = stepsPerSecond(best(speed[key].false));
-  say(`  ${label.padEnd(38)}${thousands(shown).padStart(12)}${thousands(hidden).padStart(13)}${percent(100 * (hidden / shown - 1)).padStart(11)}`);
-}
+// The columns of both runs' tables: what each shows, and what the path and the graphs cost.
+const columns = `${''.padEnd(40)}${'path shown'.padStart(12)}${'path hidden'.padStart(13)}${'+ graphs'.padStart(11)}` +
+  `${'path adds'.padStart(11)}${'graphs add'.padStart(12)}`;
+const row = (label, runs) => {
+  const [shown, hidden, graphs] = ['path', 'none', 'graphs'].map((key) => stepsPerSecond(best(runs[key])));
+  return `  ${label.padEnd(38)}${thousands(shown).padStart(12)}${thousands(hidden).padStart(13)}${thousands(graphs).padStart(11)}` +
+    `${percent(100 * (hidden / shown - 1)).padStart(11)}${percent(100 * (shown / graphs - 1)).padStart(12)}`;
+};
+const frontEnds = [['desktop', 'desktop window (Xvfb, xcb)'], ['page', 'page (headless Chromium, file://)']];
+say(columns);
+for (const [key, label] of frontEnds) say(row(label, speed[key]));
 say(`  ${'page, first run after opening it'.padEnd(38)}${thousands(stepsPerSecond(best(firstInPage))).padStart(12)}`);
 say(`  ${'in-memory core, native'.padEnd(38)}${thousands(native.stepsPerSecond).padStart(12)}`);
 say(`  ${'in-memory core, Node (WebAssembly)'.padEnd(38)}${thousands(underNode.stepsPerSecond).padStart(12)}`);
-const ratio = stepsPerSecond(best(speed.desktop.true)) / stepsPerSecond(best(speed.page.true));
+const ratio = stepsPerSecond(best(speed.desktop.path)) / stepsPerSecond(best(speed.page.path));
 say(`  desktop / page, path shown: ${ratio.toFixed(2)}${ratio < 1 ? '  (the desktop is the slower)' : ''}`);
 say();
 say(`Steps per second at "Vitesse maximale": the second sheet's circle for ${LONG_RUN.Text1} years ` +
-    `(${thousands(best(long.page.true).steps)} steps, 1 h step), best of ${LONG_ROUNDS}`);
-say(`${''.padEnd(40)}${'path shown'.padStart(12)}${'path hidden'.padStart(13)}${'shown/hidden'.padStart(14)}`);
-for (const [key, label] of [['desktop', 'desktop window (Xvfb, xcb)'], ['page', 'page (headless Chromium, file://)']]) {
-  const shown = stepsPerSecond(best(long[key].true));
-  const hidden = stepsPerSecond(best(long[key].false));
-  say(`  ${label.padEnd(38)}${thousands(shown).padStart(12)}${thousands(hidden).padStart(13)}${(shown / hidden).toFixed(3).padStart(14)}`);
-}
+    `(${thousands(best(long.page.path).steps)} steps, 1 h step), best of ${LONG_ROUNDS}: what the path and the graphs`);
+say('  add here, against the shorter run above, is what drawing them costs as they grow');
+say(columns);
+for (const [key, label] of frontEnds) say(row(label, long[key]));
 for (const key of ['desktop', 'page']) {
-  const runs = [...speed[key].true, ...speed[key].false];
+  const runs = Object.values(speed[key]).flat();
   if (runs.some((run) => run.steps !== stepsOf)) throw new Error(`${key}: runs of ${runs.map((run) => run.steps)} steps`);
 }
 say();

@@ -126,6 +126,7 @@ int main(int argc, char** argv)
             static_cast<long>(QString(elapsed).replace(',', '.').toDouble() * hoursPerYear / hours + 0.5);
         const QByteArray line =
             "{\"trajectoire\":" + QByteArray(checkedIn(window, {"trajectoire"}).isEmpty() ? "false" : "true") +
+            ",\"graphs\":" + QByteArray(checkedIn(window, {"graphiques"}).isEmpty() ? "false" : "true") +
             ",\"pace\":" + quoted(checkedIn(window, {"vitesseMax", "vitesse5", "vitesse20", "vitesse60"})) +
             ",\"box\":" + quoted(watch.text) + ",\"hours\":" + QByteArray::number(hours) +
             ",\"steps\":" + QByteArray::number(steps) + ",\"seconds\":" + QByteArray::number(watch.seconds, 'f', 4) +

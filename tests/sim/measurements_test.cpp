@@ -84,16 +84,37 @@ TEST(Measurements, TheCsvHoldsWhatTheWindowShowedAtEachStep)
               (std::vector<std::string>{"temps [années]", "temps [s]", "x [UA]", "y [UA]", "vx [m/s]", "vy [m/s]",
                                         "distance corps1 corps [UA]", "distance corps2 corps [UA]",
                                         "action corps1 corps [N]", "action corps2 corps [N]",
-                                        "aire balayée autour du corps1 [UA²]"}));
-    EXPECT_EQ(table[1], (std::vector<std::string>{"0", "0", "1,3", "1,5", "1900", "0", shown[0].d1, shown[0].d2,
-                                                  shown[0].f1, shown[0].f2, "0"}));
+                                        "aire balayée autour du corps1 [UA²]", "énergie cinétique [J]",
+                                        "énergie potentielle [J]", "énergie mécanique [J]"}));
+    EXPECT_EQ((std::vector<std::string>(table[1].begin(), table[1].begin() + 11)),
+              (std::vector<std::string>{"0", "0", "1,3", "1,5", "1900", "0", shown[0].d1, shown[0].d2, shown[0].f1,
+                                        shown[0].f2, "0"}));
     long mismatches = 0;
-    // The area swept about body 1 (1,3; 1), summed again from the positions the file holds.
     const auto number = [&](const std::string& text) { return window.numbers().toNumber(text); };
+    // The energies, from the file's own positions and speeds: the default mass of 1000 kg, both
+    // bodies of G = 3500 (× 10^13 m³/s²) at (1,3; 1) and (1,8; 1), an AU of 1,5·10^11 m.
+    long energyMismatches = 0;
+    for (std::size_t k = 1; k + 1 < table.size(); ++k) {
+        const std::vector<std::string>& row = table[k];
+        const double vx = number(row[4]);
+        const double vy = number(row[5]);
+        const double x = number(row[2]);
+        const double y = number(row[3]);
+        const double d1 = std::hypot(x - 1.3, y - 1) * 1.5e11;
+        const double d2 = std::hypot(x - 1.8, y - 1) * 1.5e11;
+        const double kinetic = 0.5 * 1000 * (vx * vx + vy * vy);
+        const double potential = -1000 * 3500e13 * (1 / d1 + 1 / d2);
+        const auto near = [&](std::size_t column, double expected) {
+            return std::fabs(number(row[column]) - expected) <= 1e-9 * std::fabs(expected);
+        };
+        energyMismatches += !near(11, kinetic) || !near(12, potential) || !near(13, kinetic + potential);
+    }
+    EXPECT_EQ(energyMismatches, 0);
+    // The area swept about body 1 (1,3; 1), summed again from the positions the file holds.
     double swept = 0;
     for (std::size_t k = 1; k <= shown.size(); ++k) {
         const std::vector<std::string>& row = table[k + 1];
-        ASSERT_EQ(row.size(), 11u);
+        ASSERT_EQ(row.size(), 14u);
         const std::vector<std::string>& before = table[k];
         const double ax = number(before[2]) - 1.3;
         const double ay = number(before[3]) - 1;
@@ -114,8 +135,9 @@ TEST(Measurements, TheCsvHoldsWhatTheWindowShowedAtEachStep)
     EXPECT_EQ(last[0], window.caption(Label::tempscourant));
     EXPECT_EQ(last[2], window.shownText(TextBox::xsc));
     EXPECT_EQ(last[3], window.shownText(TextBox::ysc));
-    EXPECT_EQ((std::vector<std::string>(last.begin() + 6, last.end() - 1)), (std::vector<std::string>(4)));
-    EXPECT_NE(last.back(), "");
+    EXPECT_EQ((std::vector<std::string>(last.begin() + 6, last.begin() + 10)), (std::vector<std::string>(4)));
+    EXPECT_NE(last[10], "");
+    EXPECT_EQ((std::vector<std::string>(last.begin() + 11, last.end())), (std::vector<std::string>(3)));
 }
 
 // Under the dot, the fields are separated by commas.
@@ -127,7 +149,7 @@ TEST(Measurements, EveryNthStepKeepsTheStartAndTheEnd)
     const Table table = parsed(csvOf(log, window.numbers(), 1000), ',');
     ASSERT_EQ(table.size(), 1 + 1 + 72 + 1);
     EXPECT_EQ(table[1][2], "1.3");
-    EXPECT_EQ(table[74].size(), 11u);
+    EXPECT_EQ(table[74].size(), 14u);
     EXPECT_EQ(table[1][1], "0");
     EXPECT_EQ(table[2][1], std::to_string(1000 * 3600));
     EXPECT_EQ(table[73][1], std::to_string(72000 * 3600));

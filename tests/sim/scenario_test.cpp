@@ -217,7 +217,8 @@ TEST(Scenario, CarriesTheDisplayChoicesByTheirNames)
         chosen.choose(*form::findMenuRow(item));
     const Scenario scenario = form::currentScenario(window, chosen);
     const std::string link = form::scenarioLink(scenario);
-    for (const char* pair : {"&trajectoire=non&vecteurVitesse=oui&", "&couleurs=projecteur&vitesse=vitesse20"})
+    for (const char* pair : {"&trajectoire=non&vecteurVitesse=oui&",
+                             "&couleurs=projecteur&graphiques=non&vitesse=vitesse20&courbeDistance1=oui"})
         EXPECT_NE(link.find(pair), std::string::npos) << link;
     for (const ScenarioReading& reading : {form::readScenarioLink(link), form::readScenarioFile(form::scenarioFile(scenario))}) {
         EXPECT_TRUE(reading.messages.empty()) << form::scenarioMessagesText(reading);

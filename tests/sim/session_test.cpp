@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The session every front-end holds: the choices it reads from the store and keeps there, what
-// they show in the drawing, and the one rule of the wait for a paced run's next step.
+// they show in the drawing, the one rule of the wait for a paced run's next step, and the names
+// its files are offered under.
 #include "form/session.h"
 #include "platform/memory_platform.h"
 #include "support/default_window.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <string>
 
 namespace virenast::testing {
@@ -94,6 +96,34 @@ TEST(Session, DrawsFourArrowsFromTheBodysCentreAfterAnOpenedScenariosResetAndARu
     window.type(platform::TextBox::Text1, "0,1");
     session.perform(form::Command::RunCalculation);
     EXPECT_EQ(arrowsFromTheBody(), four);
+}
+
+// A run's files are named after its start with every field's zeros, so that sorted by name they
+// are sorted by time (a run at 9 h 04 before one at 10 h); no time gives a name all the same.
+TEST(Session, OffersARunsFilesUnderItsStartTime)
+{
+    struct Case {
+        form::FileCommand command;
+        int year, month, day, hour, minute, second;
+        bool timed;
+        const char* name;
+    };
+    const Case cases[] = {
+        {form::FileCommand::SaveMeasurements, 2026, 12, 9, 14, 5, 32, true, "mesures-2026-12-09-14h05m32.csv"},
+        {form::FileCommand::SaveImage, 2027, 1, 3, 9, 4, 5, true, "image-2027-01-03-09h04m05.png"},
+        {form::FileCommand::SaveMeasurements, 0, 0, 0, 0, 0, 0, false, "mesures-0.csv"},
+        {form::FileCommand::SaveScenario, 2026, 12, 9, 14, 5, 32, true, "scenario.virenast"},
+    };
+    for (const Case& c : cases) {
+        std::tm start{};
+        start.tm_year = c.year - 1900;
+        start.tm_mon = c.month - 1;
+        start.tm_mday = c.day;
+        start.tm_hour = c.hour;
+        start.tm_min = c.minute;
+        start.tm_sec = c.second;
+        EXPECT_EQ(form::offeredFileName(c.command, c.timed ? &start : nullptr), c.name);
+    }
 }
 
 }  // namespace

@@ -8,9 +8,13 @@
 #include "form/form1_description.h"
 #include "platform/memory_platform.h"
 #include "platform/number_text.h"
+#include "sim/graph_view.h"
+#include "sim/measurements.h"
+#include "sim/orbit_period.h"
 #include "sim/orbit_simulation.h"
 #include "sim/swept_sectors.h"
 #include "sim/run_pace.h"
+#include "sim/third_law_table.h"
 #include "support/default_window.h"
 #include "support/run_recorder.h"
 #include "support/teaching_scenarios.h"
@@ -25,6 +29,7 @@
 #include <initializer_list>
 #include <numbers>
 #include <span>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -115,6 +120,38 @@ struct SheetRun {
     std::vector<std::string> shownPath;
 };
 
+// Scenarios' runs as the graphs' view watches them: their rows kept as the measurements keep
+// them, the view's period, and the table "Troisième loi", which gains a row a run as in a session.
+struct GraphedRuns {
+    void run(std::string_view scenario, std::span<const TypedText> more = {})
+    {
+        typeScenario(window, teachingScenario(scenario), more);
+        sim::OrbitSimulation simulation(window);
+        for (sim::RunObserver* watcher : std::initializer_list<sim::RunObserver*>{&log, &graphs, &table})
+            simulation.addObserver(*watcher);
+        simulation.runCalculation();
+        graphs.catchUp();
+    }
+    // A curve's value at a row as the pointer reads it: whole, as the measurements file writes it.
+    std::string hovered(sim::Curve curve, const sim::MeasurementRow& row) const
+    {
+        return std::string(window.numbers().toText(sim::curveValue(curve, row, log.rows().front())).view());
+    }
+    // Where a curve ends: the last row with distances and energies (the run's last row has none).
+    const sim::MeasurementRow& curvesEnd() const
+    {
+        const auto rows = log.rows();
+        return *std::find_if(rows.rbegin(), rows.rend(),
+                             [](const sim::MeasurementRow& row) { return row.hasAttractions; });
+    }
+    std::string decimals(double value, int count) const { return sim::decimalsText(window.numbers(), value, count); }
+
+    platform::MemoryPlatform window;
+    sim::MeasurementLog log;
+    sim::GraphView graphs{log, window.numbers()};
+    sim::ThirdLawTable table{log};
+};
+
 constexpr double sunGravitation = 13271244e13;  // m³/s², as typed in G1
 constexpr double metresPerAu = 1.5e11;
 constexpr double secondsPerYear = 31514400;
@@ -197,6 +234,18 @@ void expectTheSheetsQuoteExactly(const std::vector<std::string>& rows, std::init
                     << "no test makes the row " << line;
             }
 }
+
+// Whether the sheets say each of `figures` somewhere, as the tests work them out ("**1,77 %**").
+void expectTheSheetsSay(std::initializer_list<std::string> figures)
+{
+    std::string text;
+    for (const std::string& line : sheetLines()) text.append(line).append("\n");
+    for (const std::string& figure : figures)
+        EXPECT_NE(text.find(figure), std::string::npos) << "the sheets do not say " << figure;
+}
+
+// A negative number as the sheets print it, with a minus sign rather than a hyphen.
+std::string printed(std::string number) { return number.starts_with('-') ? "−" + number.substr(1) : number; }
 
 // Every reading at a moment that a sheet asks for, made as the sheet says: the moment typed in
 // "Nombre d'années de calcul", the run to its end, the values read then.
@@ -455,6 +504,52 @@ TEST(TeachingSheets, TheEllipseIsQuickNearTheSunAndFollowsKeplersThirdLaw)
     EXPECT_GT(endOfReading("orbite-elliptique", "0,280"), nearestStep->years);
 }
 
+// Sheets 3 and 7: what the graphs write under the panels at the end of the ellipse's year, and the
+// table "Troisième loi" after the seventh sheet's three runs, in their order, as the sheets quote
+// them; and the farthest approach by which sheet 3 explains the view's longer turn.
+TEST(TeachingSheets, TheGraphsGiveThePeriodAndTheThirdLawTableThatTheSheetsQuote)
+{
+    GraphedRuns runs;
+    const char* speeds[] = {"25000", "22000", "28000"};
+    std::string periodLine;
+    for (const char* vx : speeds) {
+        const TypedText typed[] = {{"vx", vx}};
+        runs.run("periode", typed);
+        if (periodLine.empty()) {
+            periodLine = runs.graphs.periodText();
+            // The second aphelion is beyond the start's 0,9 AU: "0,913 UA (à 0,544 an)".
+            sim::OrbitPeriodFinder finder;
+            finder.takeAll(runs.log.rows());
+            ASSERT_EQ(finder.farthest().size(), 1u);
+            const sim::Approach farthest = finder.farthest()[0];
+            expectTheSheetsSay({"**" + runs.decimals(farthest.distanceAu, 3) + " UA** (à " +
+                                runs.decimals(farthest.years, 3) + " an)"});
+            // Sheet 3's answer takes the view's figures apart.
+            const sim::OrbitPeriod period = *finder.period();
+            expectTheSheetsSay({"**" + runs.decimals(period.meanPeriod, 3) + " an**",
+                                "**" + runs.decimals(period.semiMajorAxis, 3) + " UA**",
+                                "**" + runs.decimals(period.ratio(), 3) + " an²/UA³**"});
+        }
+    }
+    // A row as the view shows it, the words of its last column as the table's copy has them.
+    const auto& table = runs.table.rows();
+    ASSERT_EQ(table.size(), std::size(speeds));
+    std::istringstream copied(runs.table.tabSeparated(runs.window.numbers()));
+    std::string line;
+    std::getline(copied, line);  // the headers
+    std::vector<std::string> rows;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        std::getline(copied, line);
+        const std::string body2 = line.substr(line.rfind('\t') + 1, line.find('\r') - line.rfind('\t') - 1);
+        rows.push_back(std::string("| `") + speeds[i] + "` | " + runs.decimals(table[i].period, 3) + " | " +
+                       runs.decimals(table[i].semiMajorAxis, 3) + " | " + runs.decimals(table[i].ratio, 3) + " | " +
+                       body2 + " |");
+    }
+    expectTheSheetsQuoteExactly(rows, {"| `25000`", "| `22000`", "| `28000`"});
+    // The line under the panels, quoted on a line of its own.
+    expectTheSheetsQuoteExactly({"`" + periodLine + "`"}, {"`Période : "});
+}
+
 // Sheet 7: Kepler's third law in the program's units (years of 364,75 days, AU of 1,5·10^11 m),
 // against the T²/a³ of 1,015 that the sheet's Python finds in the saved measurements (that
 // figure is checked by running the sheet's Python: TeachingSheets.ThePythonOfTheSheet...).
@@ -562,6 +657,64 @@ TEST(TeachingSheets, TheAreasSweptInEqualTimesAreThoseTheSheetQuotes)
     rows.push_back("| de la plus petite à la plus grande | " + sim::roundedText(numbers, spread(alone), 1) + " % | " +
                    sim::roundedText(numbers, spread(pulled), 2) + " % |");
     expectTheSheetsQuoteExactly(rows, {"| n° ", "| de la plus petite"});
+}
+
+// Sheet 9: the energies of sheet 2's circle over three years at one hour and at a day a step,
+// read on the curves at their start and end as the pointer reads them, their drift, and what the
+// sheet works out from them.
+TEST(TeachingSheets, TheMechanicalEnergyDriftsWithTheTimeStepAsTheNinthSheetQuotes)
+{
+    constexpr sim::Curve read[] = {sim::Curve::Kinetic, sim::Curve::Potential, sim::Curve::Mechanical,
+                                   sim::Curve::EnergyDrift};
+    struct Reading {
+        const char* scenario;
+        const char* label;  // of the row read at the curves' end
+    };
+    const Reading readings[] = {{"energie-1h", "À la fin, 1 h par pas"}, {"energie-24h", "À la fin, 24 h par pas"}};
+    std::vector<std::string> rows;
+    std::vector<double> drifts, axes;
+    sim::Energies start{};
+    for (const Reading& reading : readings) {
+        GraphedRuns run;
+        run.run(reading.scenario);
+        const auto row = [&](const char* label, const sim::MeasurementRow& at) {
+            std::string text = std::string("| ") + label + " | " +
+                               std::string(run.window.numbers().toText(at.elapsedYears).view()) + " |";
+            for (const sim::Curve curve : read) text.append(" ").append(run.hovered(curve, at)).append(" |");
+            return text;
+        };
+        // Both runs start alike: one row.
+        const std::string startRow = row("Au départ (les deux calculs)", run.log.rows().front());
+        if (rows.empty()) rows.push_back(startRow);
+        EXPECT_EQ(startRow, rows.front()) << reading.scenario;
+        start = run.log.rows().front().energies;
+        const sim::MeasurementRow& end = run.curvesEnd();
+        rows.push_back(row(reading.label, end));
+        drifts.push_back(sim::curveValue(sim::Curve::EnergyDrift, end, run.log.rows().front()));
+        // "a = G·m / (2·|E_m|)", in AU.
+        axes.push_back(sunGravitation * 1000 / (2 * std::fabs(end.energies.mechanical())) / metresPerAu);
+        // "chaque pas ajoute un peu d'énergie".
+        const auto logged = run.log.rows();
+        for (std::size_t i = 1; i < logged.size() && logged[i].hasAttractions; ++i)
+            ASSERT_GT(logged[i].energies.mechanical(), logged[i - 1].energies.mechanical())
+                << reading.scenario << " " << i;
+    }
+    expectTheSheetsQuoteExactly(rows, {"| Au départ (les deux", "| À la fin, "});
+
+    // The answers: the start worked out by hand is the one read, then the drifts, their ratio, and
+    // the orbits' axes.
+    const platform::NumberText numbers(",");
+    const double kinetic = 0.5 * 1000 * 31354.0 * 31354.0, potential = -1000 * sunGravitation / (0.9 * metresPerAu);
+    EXPECT_NEAR(kinetic / start.kinetic, 1, 1e-12);
+    EXPECT_NEAR(potential / start.potential, 1, 1e-12);
+    const auto joules = [&](double value) {
+        return "**" + printed(sim::roundedText(numbers, value / 1e11, 4)) + "·10¹¹ J**";
+    };
+    const auto percent = [&](double value) { return "**" + sim::decimalsText(numbers, value, 2) + " %**"; };
+    const auto au = [&](double value) { return "**" + sim::decimalsText(numbers, value, 3) + " UA**"; };
+    expectTheSheetsSay({joules(kinetic), joules(potential), joules(kinetic + potential), percent(drifts[0]),
+                        percent(drifts[1]), "**" + std::to_string(std::lround(drifts[1] / drifts[0])) + "**",
+                        au(axes[0]), au(axes[1])});
 }
 
 }  // namespace

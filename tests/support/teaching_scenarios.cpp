@@ -59,6 +59,23 @@ const std::vector<TeachingScenario> scenarios{
     {"aires-deux-corps",
      around(sunAndBody2, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "25000"}, {"vy", "0"}, {"Text1", "0,544"}}),
      1, 0.544, nullptr, {"airesBalayees", "reperesTemps"}},
+    // 3 and 7. The ellipse's year with the graphs: the picture shows its last step, the distance's
+    // two closest approaches marked and the period written under the panels, and the table's row.
+    {"periode", around(sunAlone, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "25000"}, {"vy", "0"}, {"Text1", "1"}}), 1, 1.0001,
+     nullptr, {"graphiques"}},
+    // 7. Two more orbits after it, slower then faster at the start: the picture of the last shows
+    // the table's three rows (the one in between has no picture of its own).
+    {"troisieme-loi-22000", around(sunAlone, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "22000"}, {"vy", "0"}, {"Text1", "1"}}),
+     1, 1.0001, "periode", {"graphiques"}},
+    {"troisieme-loi", around(sunAlone, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "28000"}, {"vy", "0"}, {"Text1", "1"}}), 1,
+     1.0001, "troisieme-loi-22000", {"graphiques"}},
+    // 9. The circle of sheet 2 over three years, at one hour and at a day per step, with its
+    // energies and their drift in the graphs; each picture shows its run's last step, the day's
+    // curves beside the hour's, lighter.
+    {"energie-1h", around(sunAlone, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "31354"}, {"vy", "0"}, {"Text1", "3"}}), 1,
+     3.0001, nullptr, {"graphiques", "courbeEnergieCinetique", "courbeEnergiePotentielle", "courbeEcartEnergie"}},
+    {"energie-24h", around(sunAlone, {{"xs", "1,9"}, {"ys", "0,1"}, {"vx", "31354"}, {"vy", "0"}, {"Text1", "3"}}), 24,
+     3.002, "energie-1h", {"graphiques", "courbeEnergieCinetique", "courbeEnergiePotentielle", "courbeEcartEnergie"}},
     // 6. Two equal bodies: a figure of eight around both. The picture shows the body passing
     // between them for the fourth time, on the two eights it has drawn.
     {"huit",
@@ -141,6 +158,7 @@ const std::vector<PacedRunRow> pacedRuns{
     {"Fiche 4", {"pas-de-temps-1h", "pas-de-temps-24h"}},
     {"Fiche 6", {"huit"}},
     {"Fiche 8", {"loi-des-aires", "aires-deux-corps"}},
+    {"Fiche 9", {"energie-1h", "energie-24h"}},
 };
 
 // The control of the logic that the window calls by that name, if it is of that kind.

@@ -25,8 +25,12 @@ struct TeachingScenario {
     std::vector<TypedText> typed;  // the boxes that differ from the window's defaults
     int hours;                     // the time step on the scroll bar
     double pictureAtYears;         // the moment of the run that its picture shows
-    const char* comparedWith = nullptr;  // a scenario whose path its picture shows as well
-    std::vector<const char*> shows = {};  // what its picture shows beyond the path (items of "Affichage")
+    // A scenario run just before it in the same window (after its own, if it has one), whose path
+    // its picture shows as well, dashed, and whose curves the graphs show lighter.
+    const char* comparedWith = nullptr;
+    // What its picture shows beyond the path: items of "Affichage", and the curves' check boxes
+    // of the graphs' view when "graphiques" is among them.
+    std::vector<const char*> shows = {};
 };
 
 std::span<const TeachingScenario> teachingScenarios();

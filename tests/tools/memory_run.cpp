@@ -8,9 +8,10 @@
 // also how many steps a second it makes. With items of "Affichage" checked (--show NAME, an item
 // off by default), the run goes through a session as a front-end's does, and what the drawing
 // holds at its end is printed as well, all but the paths: each shape's role, kind, points in
-// twips and text.
+// twips and text; with "graphiques" checked, the graphs' shapes too, and "Troisième loi". With
+// --copy, it prints instead what "Copier les mesures" puts on the clipboard.
 //
-//   virenast_memory_run [--repeat N] [--hours H] [--show NAME]... [BOX=TEXT]...
+//   virenast_memory_run [--repeat N] [--hours H] [--show NAME]... [--copy] [BOX=TEXT]...
 #include "form/form1_description.h"
 #include "form/menu_bar.h"
 #include "form/session.h"
@@ -29,6 +30,11 @@
 #include <utility>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 using namespace virenast;
@@ -37,8 +43,10 @@ std::string quoted(std::string_view text)
 {
     std::string out = "\"";
     for (const char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
+        if (c == '\t') out += "\\t";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else out += std::string(c == '"' || c == '\\' ? "\\" : "") + c;
     }
     return out + '"';
 }
@@ -61,6 +69,7 @@ struct Setup {
     long repeat = 1;
     int hours = 1;
     std::vector<const form::MenuRow*> shown;
+    bool copy = false;
     std::vector<std::pair<platform::TextBox, std::string>> typed;
 };
 
@@ -74,6 +83,10 @@ bool parse(int argc, char** argv, Setup& setup)
         }
         if (argument == "--hours" && i + 1 < argc) {
             setup.hours = std::atoi(argv[++i]);
+            continue;
+        }
+        if (argument == "--copy") {
+            setup.copy = true;
             continue;
         }
         if (argument == "--show" && i + 1 < argc) {
@@ -94,15 +107,15 @@ bool parse(int argc, char** argv, Setup& setup)
         }
         setup.typed.emplace_back(*control->logicControl<platform::TextBox>(), argument.substr(equals + 1));
     }
-    return setup.repeat > 0 && (setup.shown.empty() || setup.repeat == 1);
+    return setup.repeat > 0 && ((setup.shown.empty() && !setup.copy) || setup.repeat == 1);
 }
 
-// What the drawing holds, all but the paths (which the page's own tests follow), as JSON.
-std::string drawnShapes(const form::Session& session)
+// Shapes as JSON; the drawing's paths left out (the page's own tests follow them).
+std::string shapesJson(const std::vector<sim::DrawnShape>& shapes, bool withPolylines)
 {
     std::string out = "[";
-    for (const sim::DrawnShape& shape : session.drawnShapes()) {
-        if (shape.kind == sim::DrawnKind::Polyline) continue;
+    for (const sim::DrawnShape& shape : shapes) {
+        if (shape.kind == sim::DrawnKind::Polyline && !withPolylines) continue;
         out += std::string("{\"role\":\"") + sim::drawnRoleName(shape.role) + "\",\"kind\":\"" +
                sim::drawnKindName(shape.kind) + "\",\"points\":[";
         for (const sim::TwipPoint point : shape.points) out += twips(point.x) + "," + twips(point.y) + ",";
@@ -119,7 +132,7 @@ int main(int argc, char** argv)
 {
     Setup setup;
     if (!parse(argc, argv, setup)) {
-        std::fprintf(stderr, "usage: %s [--repeat N] [--hours H] [--show NAME]... [BOX=TEXT]...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--repeat N] [--hours H] [--show NAME]... [--copy] [BOX=TEXT]...\n", argv[0]);
         return 2;
     }
     platform::MemoryPlatform window;
@@ -131,7 +144,7 @@ int main(int argc, char** argv)
         testing::loadWindowDefaults(window);
         for (const auto& [box, text] : setup.typed) window.type(box, text);
         window.moveScrollBar(static_cast<std::int16_t>(setup.hours));
-        if (setup.shown.empty()) {
+        if (setup.shown.empty() && !setup.copy) {
             sim::OrbitSimulation simulation(window);
             simulation.addObserver(counter);
             simulation.runCalculation();
@@ -142,7 +155,18 @@ int main(int argc, char** argv)
         for (const form::MenuRow* row : setup.shown) session.choose(*row);  // each off until chosen
         session.simulation().addObserver(counter);
         session.perform(form::Command::RunCalculation);
-        drawn = drawnShapes(session);
+        if (setup.copy) {
+#ifdef _WIN32
+            // The clipboard's own line ends, not the console's: "\r\n" would come out as "\r\r\n".
+            _setmode(_fileno(stdout), _O_BINARY);
+#endif
+            std::fputs(session.measurementsText().c_str(), stdout);
+            return 0;
+        }
+        drawn = ",\"drawn\":" + shapesJson(session.drawnShapes(), false);
+        if (session.graphsShown())
+            drawn += ",\"graphs\":" + shapesJson(session.graphShapes(), true) +
+                     ",\"thirdLaw\":" + quoted(session.thirdLawText());
     }
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
     const long steps = counter.steps / setup.repeat;
@@ -182,7 +206,7 @@ int main(int argc, char** argv)
         }
     }
     out.back() = '}';
-    if (!setup.shown.empty()) out += ",\"drawn\":" + drawn;
+    out += drawn;
     out += "}\n";
     std::fputs(out.c_str(), stdout);
     return 0;

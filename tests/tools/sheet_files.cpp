@@ -10,17 +10,21 @@
 //   virenast_sheet_files measurements OUT_FOLDER
 //     makes the runs of the sheets whose Python reads the measurements, each from its sheet's
 //     scenario with a few more texts typed, and writes each run's CSV as the desktop saves it
-//     under a French system (every step, decimal comma) into OUT_FOLDER/<run>/mesures.csv;
-//     prints a line for each run, "<script> <run>", the script being the one whose first line
-//     names it ("# periode.py …"), for the test that runs the sheets' Python on them.
+//     under a French system (every step, decimal comma) and under the name the program offers
+//     for a run started at the time given here: the runs a script reads together go into one
+//     folder, OUT_FOLDER/<folder>/mesures-2026-12-09-14h05m32.csv and so on; prints a line for
+//     each folder, "<script> <folder>", the script being the one whose first line names it
+//     ("# periode.py …"), for the test that runs the sheets' Python on them.
 #include "platform/memory_platform.h"
 #include "sim/measurements.h"
 #include "sim/orbit_simulation.h"
+#include "form/file_menu.h"
 #include "form/scenario.h"
 #include "support/sheet_scenarios.h"
 #include "support/teaching_scenarios.h"
 
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -33,20 +37,33 @@ namespace {
 using namespace virenast;
 using testing::SheetScenarioFile;
 
-// A run whose measurements a sheet's Python reads: the sheet's own first for each script.
+// A run whose measurements a sheet's Python reads: its sheet's scenario file with a few more texts
+// typed, started at a time of a class's session (local time), which names its file.
 struct MeasuredRun {
-    const char* script;  // the Python that reads it
-    const char* run;     // its folder
-    const char* sheet;   // the scenario file it starts from
+    const char* sheet;  // the scenario file it starts from
     std::vector<testing::TypedText> more;
+    int year, month, day, hour, minute, second;
 };
 
-const std::vector<MeasuredRun> measuredRuns{
-    {"periode", "25000", "fiche-7.virenast", {{"vx", "25000"}}},
-    {"periode", "22000", "fiche-7.virenast", {{"vx", "22000"}}},
-    {"periode", "28000", "fiche-7.virenast", {{"vx", "28000"}}},
-    {"aires", "soleil-seul", "fiche-8.virenast", {}},
-    {"aires", "deux-corps", "fiche-8-deux-corps.virenast", {}},
+// The runs a script reads together, saved in one folder as a class saves them.
+struct ScriptFolder {
+    const char* script;  // the Python that reads them
+    const char* folder;
+    std::vector<MeasuredRun> runs;
+};
+
+// Sheet 7's ellipse, then the two other start speeds of its table, a few minutes apart.
+const MeasuredRun ellipse{"fiche-7.virenast", {{"vx", "25000"}}, 2026, 12, 9, 14, 5, 32};
+const MeasuredRun slower{"fiche-7.virenast", {{"vx", "22000"}}, 2026, 12, 9, 14, 9, 10};
+const MeasuredRun faster{"fiche-7.virenast", {{"vx", "28000"}}, 2026, 12, 9, 14, 11, 47};
+// Sheet 8's turn, the sun alone, then with body 2 pulling.
+const MeasuredRun sunAlone{"fiche-8.virenast", {}, 2026, 12, 16, 14, 6, 5};
+const MeasuredRun bothPulling{"fiche-8-deux-corps.virenast", {}, 2026, 12, 16, 14, 8, 40};
+
+const std::vector<ScriptFolder> scriptFolders{
+    {"periode", "un-calcul", {ellipse}},
+    {"periode", "trois-calculs", {ellipse, slower, faster}},
+    {"aires", "deux-calculs", {sunAlone, bothPulling}},
 };
 
 bool writeFile(const std::filesystem::path& path, std::string_view bytes)
@@ -93,35 +110,49 @@ int writeScenarios(const std::filesystem::path& docs)
     return writeFile(sheetsPath, text) && ok ? 0 : 1;
 }
 
-int writeMeasurements(const std::filesystem::path& folder)
+// The run's CSV as the program saves it, under the name it offers; false on a fault.
+bool writeRun(const MeasuredRun& measured, const std::filesystem::path& folder)
 {
-    for (const MeasuredRun& measured : measuredRuns) {
-        const SheetScenarioFile* sheet = nullptr;
-        for (const SheetScenarioFile& file : testing::sheetScenarioFiles())
-            if (std::string_view(file.file) == measured.sheet) sheet = &file;
-        if (!sheet) return 1;
-        std::vector<testing::TypedText> typed = sheet->more;
-        typed.insert(typed.end(), measured.more.begin(), measured.more.end());
-        platform::MemoryPlatform window;  // a French system: the decimal comma
-        testing::typeScenario(window, testing::teachingScenario(sheet->scenario), typed);
-        sim::OrbitSimulation simulation(window);
-        sim::MeasurementLog log;
-        simulation.addObserver(log);
-        simulation.runCalculation();
-        // The sheet's runs go to the end of their years: an "Erreur" or a body gone is a fault.
-        if (window.messages().size() != 1 || window.messages()[0].text != "Fin de calcul" ||
-            window.numbers().toNumber(window.caption(platform::Label::tempscourant)) <
-                window.numbers().toNumber(window.shownText(platform::yearsBox))) {
-            std::fprintf(stderr, "the run %s did not end with its years\n", measured.run);
-            return 1;
-        }
-        std::filesystem::create_directories(folder / measured.run);
-        std::ofstream out(folder / measured.run / "mesures.csv", std::ios::binary);
-        sim::writeMeasurementsCsv([&out](std::string_view piece) { out.write(piece.data(), std::ssize(piece)); },
-                                  log.rows(), window.numbers());
-        out.close();
-        if (!out) return 1;
-        std::printf("%s %s\n", measured.script, measured.run);
+    const SheetScenarioFile* sheet = nullptr;
+    for (const SheetScenarioFile& file : testing::sheetScenarioFiles())
+        if (std::string_view(file.file) == measured.sheet) sheet = &file;
+    if (!sheet) return false;
+    std::vector<testing::TypedText> typed = sheet->more;
+    typed.insert(typed.end(), measured.more.begin(), measured.more.end());
+    platform::MemoryPlatform window;  // a French system: the decimal comma
+    testing::typeScenario(window, testing::teachingScenario(sheet->scenario), typed);
+    sim::OrbitSimulation simulation(window);
+    sim::MeasurementLog log;
+    simulation.addObserver(log);
+    simulation.runCalculation();
+    // The sheet's runs go to the end of their years: an "Erreur" or a body gone is a fault.
+    if (window.messages().size() != 1 || window.messages()[0].text != "Fin de calcul" ||
+        window.numbers().toNumber(window.caption(platform::Label::tempscourant)) <
+            window.numbers().toNumber(window.shownText(platform::yearsBox))) {
+        std::fprintf(stderr, "the run of %s did not end with its years\n", measured.sheet);
+        return false;
+    }
+    std::tm started{};
+    started.tm_year = measured.year - 1900;
+    started.tm_mon = measured.month - 1;
+    started.tm_mday = measured.day;
+    started.tm_hour = measured.hour;
+    started.tm_min = measured.minute;
+    started.tm_sec = measured.second;
+    std::ofstream out(folder / form::offeredFileName(form::FileCommand::SaveMeasurements, &started), std::ios::binary);
+    sim::writeMeasurementsCsv([&out](std::string_view piece) { out.write(piece.data(), std::ssize(piece)); },
+                              log.rows(), window.numbers());
+    out.close();
+    return static_cast<bool>(out);
+}
+
+int writeMeasurements(const std::filesystem::path& out)
+{
+    for (const ScriptFolder& scripts : scriptFolders) {
+        std::filesystem::create_directories(out / scripts.folder);
+        for (const MeasuredRun& measured : scripts.runs)
+            if (!writeRun(measured, out / scripts.folder)) return 1;
+        std::printf("%s %s\n", scripts.script, scripts.folder);
     }
     return 0;
 }

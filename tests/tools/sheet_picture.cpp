@@ -6,8 +6,11 @@
 // typed and its time step set, "Lancer le calcul" clicked at "1 an en 5 secondes", the pace
 // slowed to "1 an en 1 minute" just before the scenario's moment, and the window saved as it is
 // once the elapsed time reaches that moment: the body, its lines and the path the program drew.
-// A scenario compared with another is taken after a whole run of the other, whose path the
-// window keeps dashed under the new one.
+// A scenario compared with another is taken after a whole run of the other (and of the one that
+// one is compared with, and so on), whose path the window keeps dashed under the new one. When
+// the scenario shows the graphs, their window `vueGraphiques` is saved at the same moment on the
+// right of the main window, with its curves' boxes checked as the scenario says; such a picture
+// is of the run's end, with the run's row in the table "Troisième loi".
 //
 // The picture is refused when the path is not shown, or when the window does not show what the
 // scenario's run on the in-memory window showed at the same step.
@@ -20,6 +23,7 @@
 #include "support/run_recorder.h"
 #include "support/teaching_scenarios.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -28,16 +32,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -104,10 +111,11 @@ int main(int argc, char** argv)
         return 2;
     }
     const TeachingScenario* scenario = nullptr;
-    const TeachingScenario* compared = nullptr;
+    std::vector<const TeachingScenario*> before;  // the runs made first, in their order
     try {
         scenario = &virenast::testing::teachingScenario(argv[1]);
-        if (scenario->comparedWith) compared = &virenast::testing::teachingScenario(scenario->comparedWith);
+        for (const char* id = scenario->comparedWith; id != nullptr; id = before.front()->comparedWith)
+            before.insert(before.begin(), &virenast::testing::teachingScenario(id));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 2;
@@ -128,17 +136,28 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s: %s\n", argv[1], why);
         leave(1);
     };
+    // An item of "Affichage", or a check box of the graphs' window, clicked as the user does.
     const auto choose = [&](const char* name, bool checked) {
-        QAction* action = item(name);
-        if (action == nullptr) fail("the menu Affichage lacks an item");
-        if (action->isChecked() != checked) action->trigger();  // as a click on the item does
-        if (action->isChecked() != checked) fail("an item of Affichage does not take its choice");
+        if (QAction* action = item(name)) {
+            if (action->isChecked() != checked) action->trigger();
+            if (action->isChecked() != checked) fail("an item of Affichage does not take its choice");
+            return;
+        }
+        auto* box = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
+        if (box == nullptr) fail("neither Affichage nor the graphs have that item");
+        if (box->isChecked() != checked) box->click();
+        if (box->isChecked() != checked) fail("a box of the graphs does not take its choice");
     };
+    bool graphsShown = false;
     choose("trajectoire", true);
     if (!drawing->property("pathShown").toBool()) fail("the drawing does not show the path");
-    for (const char* shown : scenario->shows) choose(shown, true);
+    for (const char* shown : scenario->shows) {
+        choose(shown, true);
+        graphsShown |= std::string_view(shown) == "graphiques";
+    }
 
     bool pictureRun = false;
+    bool pictureAfterRun = false;
     const auto elapsedYears = [&window] {
         return QLocale(QLocale::French).toDouble(window.findChild<QLabel*>(QStringLiteral("tempscourant"))->text());
     };
@@ -153,10 +172,23 @@ int main(int argc, char** argv)
         if (step == run.elapsed.size() || QString::fromStdString(run.positions[step]) != position)
             fail("the window is not where the scenario's run was");
 
-        const QImage picture = window.grab().toImage();
+        QImage picture = window.grab().toImage();
         const QRect area(drawing->mapTo(&window, drawing->contentsRect().topLeft()), drawing->contentsRect().size());
         const int pixels = pathPixels(picture, area, drawing->property("pathColour").value<QColor>());
         if (pixels < leastPathPixels) fail("the picture shows too little of the path");
+        if (graphsShown) {
+            auto* graphs = window.findChild<QWidget*>(QStringLiteral("vueGraphiques"));
+            if (graphs == nullptr || !graphs->isVisible()) fail("the graphs' window is not shown");
+            const QImage right = graphs->grab().toImage();
+            QImage both(picture.width() + right.width(), std::max(picture.height(), right.height()),
+                        QImage::Format_RGB32);
+            both.fill(window.palette().color(QPalette::Window));
+            QPainter painter(&both);
+            painter.drawImage(0, 0, picture);
+            painter.drawImage(picture.width(), 0, right);
+            painter.end();
+            picture = both;
+        }
         const bool saved = picture.save(output, "PNG", 0);  // 0: the smallest file
         std::printf("%s: %s at %s years (step %zu), %d pixels of path\n", argv[1], saved ? "saved" : "NOT saved",
                     qPrintable(elapsed), step + 1, pixels);
@@ -168,16 +200,23 @@ int main(int argc, char** argv)
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             if (box->text() != QStringLiteral("Fin de calcul")) fail("a box came before the picture");
             // A picture of a run's last step may find the run ended: the window still shows that
-            // step under the box. The compared run ends before the picture's run starts.
+            // step under the box. The runs compared end before the picture's run starts.
             if (pictureRun && elapsedYears() < scenario->pictureAtYears) fail("the run ended before the picture's moment");
-            if (pictureRun) takePicture();
+            // A picture with the graphs is of its run's end, taken once the run has returned and
+            // the graphs have taken in its end (the table's new row).
+            if (pictureRun && graphsShown) {
+                watch.stop();
+                pictureAfterRun = true;
+            } else if (pictureRun) {
+                takePicture();
+            }
             box->accept();
             return;
         }
         if (!pictureRun) return;
         const double years = elapsedYears();
         if (years >= scenario->pictureAtYears - slowDownBeforeYears) choose("vitesse60", true);
-        if (years < scenario->pictureAtYears) return;
+        if (years < scenario->pictureAtYears || graphsShown) return;
         watch.stop();
         takePicture();
     });
@@ -190,13 +229,15 @@ int main(int argc, char** argv)
     };
     QTimer::singleShot(500, [&] {
         watch.start(0);
-        if (compared) {
-            choose("vitesseMax", true);
-            runScenario(*compared);
-        }
+        choose("vitesseMax", true);
+        for (const TeachingScenario* first : before) runScenario(*first);
         choose("vitesse5", true);
         pictureRun = true;
         runScenario(*scenario);
+        if (pictureAfterRun) {
+            QApplication::processEvents();
+            takePicture();
+        }
         fail("the run ended before the picture's moment");
     });
     return QApplication::exec();

@@ -4,9 +4,11 @@
 """Runs the very Python lines of the practical sheets (the ```python blocks of
 docs/fiches-tp.md) on CSV files the program saved, as a student would, and checks that they print
 what the sheets quote. Each block names its file on its first line ("# periode.py ..."); the tool
-makes the runs of each ("<script> <run>" a line), and the ```text blocks that follow a block,
-before the next one, quote what it prints on its runs, in order. The lines of a "Période" also
-stand in the sheet's Kepler table, one row a run.
+makes the runs of each and saves them in folders, under the names the program offers ("<script>
+<folder>" a line): a block reads every file of its folder. The ```text blocks that follow a block,
+before the next one, quote what it prints in each of its folders, in order, one block a folder.
+The figures of each file's "Période" also stand in the sheet's table of the third law, in the
+row of the file's start speed.
 
     sheet_python_check.py SHEETS SHEET_FILES_TOOL...
 
@@ -41,12 +43,31 @@ def unindented(block):
     return [line[indent:] for line in block]
 
 
-def value_of(output, name):
+def value_of(section, name):
     """The value printed on the line "name : value", as the sheet writes it (decimal comma)."""
-    for line in output.splitlines():
+    for line in section:
         if line.startswith(name + " : "):
             return line[len(name) + 3:].split(" ")[0].replace(".", ",")
-    raise SystemExit(f"the sheet's Python printed no \"{name} : \" line:\n{output}")
+    raise SystemExit(f"the sheet's Python printed no \"{name} : \" line:\n" + "\n".join(section))
+
+
+def sections(output):
+    """The lines printed for each file, each section starting with the file's name."""
+    found = []
+    for line in output.splitlines():
+        if line.startswith("mesures-"):
+            found.append([line])
+        elif found:
+            found[-1].append(line)
+    return found
+
+
+def start_speed(heading):
+    """The start speed a file's heading gives: "mesures-….csv (vitesse x au départ : 25000 m/s)"."""
+    marker = "vitesse x au départ : "
+    if marker not in heading:
+        raise SystemExit(f"the sheet's Python gives no start speed in {heading!r}")
+    return heading[heading.index(marker) + len(marker):].split(" ")[0]
 
 
 def script_name(block):
@@ -70,7 +91,7 @@ def main():
         if not quoted:
             raise SystemExit(f"no ```text block after the Python of line {start + 1} quotes what it prints")
         scripts[script_name(unindented(block))] = (unindented(block), quoted)
-    table = {line.strip() for line in lines}
+    table = [line.strip() for line in lines if line.strip().startswith("|")]
 
     failures = []
     with tempfile.TemporaryDirectory() as folder:
@@ -78,6 +99,10 @@ def main():
                                                          capture_output=True, text=True).stdout.splitlines()]
         if {script for script, _ in runs} != set(scripts):
             raise SystemExit(f"the tool made runs for {sorted({s for s, _ in runs})}, the sheets hold {sorted(scripts)}")
+        for script, (_, quoted) in scripts.items():
+            folders = sum(1 for made, _ in runs if made == script)
+            if folders != len(quoted):
+                failures.append(f"{script}: the sheets quote {len(quoted)} outputs, the tool made {folders} folders")
         done = {script: 0 for script in scripts}
         for script, run in runs:
             code, quoted = scripts[script]
@@ -94,11 +119,13 @@ def main():
             output = result.stdout.rstrip("\n")
             if number < len(quoted) and output != quoted[number]:
                 failures.append(f"{script} on {run}: the sheet quotes\n{quoted[number]}\nbut its Python prints\n{output}")
-            if "Période : " in output:
-                row = "| `{}` | {} | {} | {} |".format(run, value_of(output, "Période"),
-                                                       value_of(output, "Demi-grand axe"), value_of(output, "T²/a³"))
-                if row not in table:
-                    failures.append(f"{script} on {run}: the sheets lack the row {row}")
+            for section in sections(output):
+                if not any(line.startswith("Période : ") for line in section):
+                    continue
+                row = "| `{}` | {} | {} | {} |".format(start_speed(section[0]), value_of(section, "Période"),
+                                                       value_of(section, "Demi-grand axe"), value_of(section, "T²/a³"))
+                if not any(line.startswith(row) for line in table):
+                    failures.append(f"{script} on {run}: the sheets lack a row starting {row}")
     for failure in failures:
         print(failure, file=sys.stderr)
     return 1 if failures else 0

@@ -7,7 +7,9 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { launch } from './browsers.mjs';
-import { browserName, hexOf, memoryRun, runToTheEnd, shownTwips, typeInto, withPage } from './window_page.mjs';
+import {
+  browserName, expectSameShapes, hexOf, memoryRun, runToTheEnd, shownShapes, shownTwips, svgPixels, typeInto, withPage,
+} from './window_page.mjs';
 
 // Sheet 8's ellipse for one turn: the Sun alone, the body at 0,9 AU above it, slower than the
 // circle, for its period (so that no sector lies over another).
@@ -24,64 +26,9 @@ async function typeAll(page, typed) {
   for (const [name, text] of Object.entries(typed)) await typeInto(page, name, text);
 }
 
-// What the drawing holds but the paths, as the in-memory session prints it: role, kind, points
-// in twips (an arrow's tail and head, a polygon's vertices, a text's centre) and text.
-const drawnShapes = (page) => page.$$eval('#frame1 [data-kind]:not([data-kind="Polyline"])', (shapes) =>
-  shapes.map((shape) => {
-    const { role, kind } = shape.dataset;
-    const numbers = (d) => [...d.matchAll(/-?[\d.]+(?:e-?\d+)?/g)].map(Number);
-    if (kind === 'Text') {
-      const text = shape.querySelector('text');
-      return { role, kind, points: [Number(text.getAttribute('x')), Number(text.getAttribute('y'))], text: text.textContent };
-    }
-    if (kind === 'Dots') {
-      const points = [...shape.querySelectorAll('circle')].flatMap((dot) => [Number(dot.getAttribute('cx')), Number(dot.getAttribute('cy'))]);
-      return { role, kind, points, text: '' };
-    }
-    const d = numbers(shape.querySelector('path').getAttribute('d'));
-    if (kind === 'Polygon') return { role, kind, points: d, text: '' };
-    return { role, kind, points: d.length === 2 ? [...d, ...d] : d.slice(0, 4), text: '' };  // a lone move: no length
-  }));
-
-// The same shapes in an order of their own on both sides: the page keeps a redrawn shape where it stood.
-const inOrder = (shapes) => [...shapes].sort((a, b) =>
-  `${a.role} ${a.kind} ${a.points.slice(0, 4)}`.localeCompare(`${b.role} ${b.kind} ${b.points.slice(0, 4)}`));
-
-function expectSameShapes(seen, wanted) {
-  assert.equal(seen.length, wanted.length, 'as many shapes');
-  const [ours, theirs] = [inOrder(seen), inOrder(wanted)];
-  ours.forEach((shape, i) => {
-    const other = theirs[i];
-    assert.deepEqual([shape.role, shape.kind, shape.text, shape.points.length], [other.role, other.kind, other.text, other.points.length]);
-    shape.points.forEach((value, at) =>
-      assert.ok(Math.abs(value - other.points[at]) < 0.01, `${shape.role} ${shape.kind}: ${value} against ${other.points[at]}`));
-  });
-}
-
-// The colours on the screen at these places of the drawing, in twips, each with the eight around
-// it (its own first): the drawing's own pixels, from a screenshot of its box decoded by the browser.
-async function drawingPixels(page, points) {
-  const box = await page.$eval('#frame1', (svg) => {
-    const rect = svg.getBoundingClientRect();
-    const scale = rect.width / (svg.clientWidth + 2 * svg.clientLeft);  // the window's own scale
-    return { x: rect.left + scale * svg.clientLeft, y: rect.top + scale * svg.clientTop, width: scale * svg.clientWidth,
-             height: scale * svg.clientHeight, twips: svg.viewBox.baseVal.width };
-  });
-  const shot = await page.screenshot({ encoding: 'base64', clip: { x: box.x, y: box.y, width: box.width, height: box.height } });
-  return page.evaluate(async (shot, points, twips) => {
-    const bytes = Uint8Array.from(atob(shot), (c) => c.charCodeAt(0));
-    const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
-    const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
-    const context = canvas.getContext('2d');
-    context.drawImage(bitmap, 0, 0);
-    const perTwip = bitmap.width / twips;
-    // Each point's pixel and its eight neighbours: a line 1,5 pixels wide may fall between two.
-    return points.map(([x, y]) => {
-      const block = context.getImageData(Math.floor(x * perTwip) - 1, Math.floor(y * perTwip) - 1, 3, 3).data;
-      return [4, 0, 1, 2, 3, 5, 6, 7, 8].map((at) => [...block.slice(4 * at, 4 * at + 3)]);
-    });
-  }, shot, points, box.twips);
-}
+// What the drawing holds but the paths, as the in-memory session prints it.
+const drawnShapes = (page) => shownShapes(page, '#frame1 [data-kind]:not([data-kind="Polyline"])');
+const drawingPixels = (page, points) => svgPixels(page, '#frame1', points);
 
 const rgbOf = (hex) => [1, 3, 5].map((at) => parseInt(hex.slice(at, at + 2), 16));
 const apart = (a, b) => a.reduce((sum, channel, i) => sum + Math.abs(channel - b[i]), 0);

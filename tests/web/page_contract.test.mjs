@@ -91,7 +91,6 @@ describe('the page uses only the names that the program describes', () => {
       description.menuRows.filter((row) => row.fileCommand !== 'None').map((row) => row.fileCommand).sort());
     // The words the page's own dialogs and downloads take from the program.
     assert.equal(description.fileTexts.everyNthStepBefore, 'Une ligne toutes les');
-    assert.equal(description.fileTexts.measurementsFileName, 'mesures.csv');
     assert.match(description.fileTexts.linkToCopyCaption, /^Copiez ce lien/);
   });
 
@@ -115,6 +114,7 @@ describe('the menu bar, its choices and the colours, as the program gives them',
       readChoice: (key) => store[key] ?? null,
       writeChoice: (key, value) => { store[key] = value; },
       draw: () => {},
+      showThirdLaw: () => {},
     };
     program.ccall('virenast_start', null, ['string'], [',']);
   }
@@ -124,14 +124,20 @@ describe('the menu bar, its choices and the colours, as the program gives them',
   };
   const choose = (name) => program._virenast_choose(description.menuRows.findIndex((row) => row.name === name));
 
-  test('each row is a menu, a choice, or an item that does one thing', () => {
-    const menus = new Set(description.menuRows.filter((row) => row.kind === 'menu').map((row) => row.name));
+  test('each row is a menu or a view, a choice, or an item that does one thing', () => {
+    const holders = new Set(description.menuRows.filter((row) => ['menu', 'view'].includes(row.kind)).map((row) => row.name));
     for (const row of description.menuRows) {
       const actions = [row.command, row.fileCommand].filter((action) => action !== 'None');
       assert.equal(actions.length, row.kind === 'item' ? 1 : 0, row.name);
       if (row.command !== 'None') assert.ok(description.commands[row.command] > 0, row.name);
-      assert.ok(row.kind === 'menu' || !row.parent || menus.has(row.parent), `${row.name} in ${row.parent}`);
+      assert.ok(holders.has(row.name) || !row.parent || holders.has(row.parent), `${row.name} in ${row.parent}`);
       assert.ok(row.accessKey < row.text.length, `${row.name}: its access key`);
+    }
+    // The access key counted in the text's characters, an accented letter before it or not.
+    const keys = [['copierMesures', 'p'], ['courbeEnergieCinetique', 'c'], ['courbeEcartEnergie', 'a']];
+    for (const [name, key] of keys) {
+      const row = description.menuRows.find((each) => each.name === name);
+      assert.equal(row.text[row.accessKey], key, name);
     }
     // "A propos", the window's own item, stands in the menu bar itself.
     const about = description.menuRows.find((row) => row.command === 'ShowAbout');
@@ -139,17 +145,18 @@ describe('the menu bar, its choices and the colours, as the program gives them',
   });
 
   test('the program takes the stored choices, garbage as the defaults, and stores what is chosen', () => {
+    const curves = ['courbeDistance1', 'courbeEnergieMecanique'];  // the graphs' curves checked by default
     startWith({});
-    assert.deepEqual(checkedNames(), ['trajectoire', 'vitesseMax']);
+    assert.deepEqual(checkedNames(), ['trajectoire', 'vitesseMax', ...curves]);
     startWith({ 'affichage/trajectoire': 'false', 'affichage/vitesse': 'vitesse20' });
-    assert.deepEqual(checkedNames(), ['vitesse20']);
+    assert.deepEqual(checkedNames(), ['vitesse20', ...curves]);
     const store = { 'affichage/trajectoire': 'oui', 'affichage/vitesse': 'vitesse7' };
     startWith(store);
-    assert.deepEqual(checkedNames(), ['trajectoire', 'vitesseMax'], 'garbage: the defaults');
+    assert.deepEqual(checkedNames(), ['trajectoire', 'vitesseMax', ...curves], 'garbage: the defaults');
     choose('trajectoire');
     choose('vitesse60');
     assert.deepEqual([store['affichage/trajectoire'], store['affichage/vitesse']], ['false', 'vitesse60']);
-    assert.deepEqual(checkedNames(), ['vitesse60']);
+    assert.deepEqual(checkedNames(), ['vitesse60', ...curves]);
   });
 
   test("the path stands out from the drawing's back by 3:1 on a light page and on a dark one", () => {
@@ -210,6 +217,7 @@ describe('the scenario and the measurements, through the exports the page calls'
       readChoice: () => null,
       writeChoice: () => {},
       draw: () => {},
+      showThirdLaw: () => {},
     };
     program.ccall('virenast_start', null, ['string'], [',']);
     for (const name of inputs) window.texts.set(boxIndex.get(name), `typed ${name}`);

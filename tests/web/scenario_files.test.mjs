@@ -6,14 +6,16 @@
 // as the desktop's, VIRENAST_SCENARIO_FIXTURE), the link copied, hostile scenarios, and the
 // last run's measurements downloaded. Downloads and files are where the browsers differ most.
 import assert from 'node:assert/strict';
-import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { randomBytes } from 'node:crypto';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, afterEach, before, describe, test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { launch } from './browsers.mjs';
-import { browserName, closeBox, memoryRun, nextBox, openPage, pagePath, shownTexts, typeInto } from './window_page.mjs';
+import {
+  browserName, closeBox, csvRows, downloadedFile, memoryRun, nextBox, openPage, pagePath, shownTexts, typeInto,
+} from './window_page.mjs';
 
 const fixture = readFileSync(process.env.VIRENAST_SCENARIO_FIXTURE);
 const inputs = ['G1', 'x1', 'y1', 'G2', 'x2', 'y2', 'xs', 'ys', 'Text4', 'vx', 'vy', 'Text1'];
@@ -49,21 +51,7 @@ async function withWindow(options, body) {
 const boxes = (page) => shownTexts(page).then((texts) => Object.fromEntries(inputs.map((name) => [name, texts[name]])));
 const timeStep = (page) => page.$eval('#HScroll1', (bar) => Number(bar.getAttribute('aria-valuenow')));
 
-// The bytes of the file the browser saved under that name, once it is whole.
-async function downloaded(name) {
-  const path = join(downloads, name);
-  let size = -1;
-  for (let tries = 0; tries < 600; ++tries) {
-    const partial = readdirSync(downloads).some((file) => /\.(crdownload|part)$/.test(file));
-    if (existsSync(path) && !partial) {
-      const now = statSync(path).size;
-      if (now === size && now > 0) return readFileSync(path);
-      size = now;
-    }
-    await new Promise((resolve) => setTimeout(resolve, 100));
-  }
-  throw new Error(`no download ${name} in ${readdirSync(downloads)}`);
-}
+const downloaded = (name) => downloadedFile(downloads, name);
 
 // A file given to the page's file input, as the browser's file dialog gives it.
 async function chooseFile(page, path) {
@@ -107,6 +95,8 @@ describe(`scenarios in ${browserName}`, () => {
         ['enregistrerScenario', 'menuitem', 'Enregistrer le scénario…', 'Enregistrer le scénario'],
         ['copierLien', 'menuitem', 'Copier le lien du scénario', 'Copier le lien du scénario'],
         ['enregistrerMesures', 'menuitem', 'Enregistrer les mesures…', 'Enregistrer les mesures'],
+        ['copierMesures', 'menuitem', 'Copier les mesures', 'Copier les mesures'],
+        ['enregistrerImage', 'menuitem', "Enregistrer l'image…", "Enregistrer l'image"],
       ]);
       assert.equal(await page.$eval('#fichier', (item) => item.innerHTML), '<u>F</u>ichier');
       await page.keyboard.down('Alt');
@@ -117,7 +107,7 @@ describe(`scenarios in ${browserName}`, () => {
       assert.equal((await menu()).focus, 'enregistrerScenario');
       await page.keyboard.press('ArrowUp');
       await page.keyboard.press('ArrowUp');
-      assert.equal((await menu()).focus, 'enregistrerMesures', 'round the menu');
+      assert.equal((await menu()).focus, 'enregistrerImage', 'round the menu');
       await page.keyboard.press('ArrowRight');
       assert.deepEqual(await menu().then(({ open, focus }) => [open, focus]), [false, 'affichage']);
       await page.keyboard.press('F10');
@@ -233,14 +223,6 @@ describe(`scenarios in ${browserName}`, () => {
     }));
 });
 
-// The rows of a downloaded CSV: the byte-order mark, then `;` between fields under the comma.
-function csvRows(bytes) {
-  assert.deepEqual([...bytes.subarray(0, 3)], [0xef, 0xbb, 0xbf], 'a byte-order mark for the spreadsheet');
-  const lines = bytes.subarray(3).toString('utf8').split('\r\n');
-  assert.equal(lines.pop(), '', 'every row ends its line');
-  return lines.map((line) => line.split(';'));
-}
-
 describe(`measurements in ${browserName}`, () => {
   test('saved after the default run: one row for the start and one per step, the last as the window shows it', () =>
     withWindow({}, async (page) => {
@@ -257,10 +239,12 @@ describe(`measurements in ${browserName}`, () => {
       await page.waitForSelector('dialog[open] .every-nth input');
       assert.equal(await page.$eval('dialog[open] .every-nth input', (box) => box.value), '1', 'every step by default');
       await page.keyboard.press('Enter');
-      const [header, ...rows] = csvRows(await downloaded('mesures.csv'));
-      rmSync(join(downloads, 'mesures.csv'));
-      assert.equal(header.length, 11);
-      assert.equal(header[0], 'temps [années]');
+      // Named after the run's start, as the program names it.
+      const named = /^mesures-\d{4}-\d\d-\d\d-\d\dh\d\dm\d\d\.csv$/;
+      const [header, ...rows] = csvRows(await downloaded(named));
+      for (const file of readdirSync(downloads)) rmSync(join(downloads, file));
+      assert.equal(header.length, 14);
+      assert.deepEqual([header[0], header[13]], ['temps [années]', 'énergie mécanique [J]']);
       const shown = await shownTexts(page);
       const last = rows[rows.length - 1];
       assert.deepEqual([last[0], last[2], last[3]], [shown.tempscourant, shown.xsc, shown.ysc]);
@@ -271,12 +255,13 @@ describe(`measurements in ${browserName}`, () => {
       const beforeLast = rows[rows.length - 2];
       assert.deepEqual(beforeLast.slice(6, 10), [shown.DC1C, shown.DC2C, shown.AC1C, shown.AC2C]);
       assert.deepEqual(last.slice(6, 10), ['', '', '', ''], 'the last position has no attraction computed yet');
+      assert.deepEqual(last.slice(11), ['', '', ''], 'nor energies');
       // Every 1000th step, with the start and the last step.
       await page.$eval('#enregistrerMesures', (element) => element.click());
       await page.waitForSelector('dialog[open] .every-nth input');
       await page.$eval('dialog[open] .every-nth input', (box) => { box.value = '1000'; });
       await page.click('dialog[open] button[value="save"]');
-      const thinned = await downloaded('mesures.csv');
+      const thinned = await downloaded(named);
       const thinnedRows = csvRows(thinned).slice(1);
       const expected = rows.filter((row, step) => step % 1000 === 0 || step === rows.length - 1);
       assert.deepEqual(thinnedRows, expected);

@@ -364,6 +364,7 @@ describe(`the display choices in ${browserName}`, () => {
         ['reperesTemps', 'menuitemcheckbox', 'false', 'Repères de temps'],
         ['graduations', 'menuitemcheckbox', 'false', 'Graduations'],
         ['couleursProjecteur', 'menuitemcheckbox', 'false', 'Couleurs pour projecteur'],
+        ['graphiques', 'menuitemcheckbox', 'false', 'Graphiques'],
         ['vitesseMax', 'menuitemradio', 'true', 'Vitesse maximale'],
         ['vitesse5', 'menuitemradio', 'false', '1 an en 5 secondes'],
         ['vitesse20', 'menuitemradio', 'false', '1 an en 20 secondes'],

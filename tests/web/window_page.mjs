@@ -7,6 +7,8 @@
 // scroll bar, dialog[open] for a message box).
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
+import { existsSync, readdirSync, readFileSync, statSync } from 'node:fs';
+import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 export const pagePath = process.env.VIRENAST_PAGE;
@@ -73,13 +75,13 @@ export async function runToTheEnd(page) {
   }
 }
 
-// Every text that the program shows, by control name: the boxes' values and the results' whole
-// texts, as the in-memory run reports them.
+// Every text that the program shows in the window, by control name: the boxes' values and the
+// results' whole texts, as the in-memory run reports them.
 export function shownTexts(page) {
   return page.evaluate(() => {
     const texts = {};
-    for (const input of document.querySelectorAll('input[id]')) texts[input.id] = input.value;
-    for (const output of document.querySelectorAll('output[id]')) texts[output.id] = output.dataset.value;
+    for (const input of document.querySelectorAll('.window input[id]')) texts[input.id] = input.value;
+    for (const output of document.querySelectorAll('.window output[id]')) texts[output.id] = output.dataset.value;
     return texts;
   });
 }
@@ -136,4 +138,98 @@ export function contrast(a, b) {
   };
   const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
   return (light + 0.05) / (dark + 0.05);
+}
+
+// The bytes of the file the browser saved into `folder` under that name (or under the name that
+// matches it), once it is whole.
+export async function downloadedFile(folder, name) {
+  const named = () => (typeof name === 'string' ? name : readdirSync(folder).find((file) => name.test(file)) ?? '');
+  let size = -1;
+  for (let tries = 0; tries < 600; ++tries) {
+    const partial = readdirSync(folder).some((file) => /\.(crdownload|part)$/.test(file));
+    const path = join(folder, named());
+    if (named() && existsSync(path) && !partial) {
+      const now = statSync(path).size;
+      if (now === size && now > 0) return readFileSync(path);
+      size = now;
+    }
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  throw new Error(`no download ${name} in ${readdirSync(folder)}`);
+}
+
+// The rows of a downloaded CSV: the byte-order mark, then `;` between fields under the comma.
+export function csvRows(bytes) {
+  assert.deepEqual([...bytes.subarray(0, 3)], [0xef, 0xbb, 0xbf], 'a byte-order mark for the spreadsheet');
+  const lines = bytes.subarray(3).toString('utf8').split('\r\n');
+  assert.equal(lines.pop(), '', 'every row ends its line');
+  return lines.map((line) => line.split(';'));
+}
+
+// The shapes drawn under `selector` as the in-memory session prints them: role, kind, points in
+// twips (a path's points, its pieces joined; an arrow's tail and head; a polygon's vertices; a
+// text's centre) and text.
+export const shownShapes = (page, selector) => page.$$eval(selector, (shapes) =>
+  shapes.map((shape) => {
+    const { role, kind } = shape.dataset;
+    const numbers = (d) => [...d.matchAll(/-?[\d.]+(?:e[-+]?\d+)?/g)].map(Number);
+    if (kind === 'Text') {
+      const text = shape.querySelector('text');
+      return { role, kind, points: [Number(text.getAttribute('x')), Number(text.getAttribute('y'))], text: text.textContent };
+    }
+    if (kind === 'Dots') {
+      const points = [...shape.querySelectorAll('circle')].flatMap((dot) => [Number(dot.getAttribute('cx')), Number(dot.getAttribute('cy'))]);
+      return { role, kind, points, text: '' };
+    }
+    const pieces = [...shape.querySelectorAll(':scope > path')].map((piece) => numbers(piece.getAttribute('d')));
+    // Each piece of a path after the first starts at the point the one before it ended.
+    if (kind === 'Polyline') return { role, kind, points: pieces.flatMap((d, i) => (i ? d.slice(2) : d)), text: '' };
+    const [d] = pieces;
+    if (kind === 'Polygon') return { role, kind, points: d, text: '' };
+    return { role, kind, points: d.length === 2 ? [...d, ...d] : d.slice(0, 4), text: '' };  // a lone move: no length
+  }));
+
+// The same shapes in an order of their own on both sides: the page keeps a redrawn shape where it stood.
+const inOrder = (shapes) => [...shapes].sort((a, b) =>
+  `${a.role} ${a.kind} ${a.points.slice(0, 4)}`.localeCompare(`${b.role} ${b.kind} ${b.points.slice(0, 4)}`));
+
+export function expectSameShapes(seen, wanted) {
+  assert.equal(seen.length, wanted.length, 'as many shapes');
+  const [ours, theirs] = [inOrder(seen), inOrder(wanted)];
+  ours.forEach((shape, i) => {
+    const other = theirs[i];
+    assert.deepEqual([shape.role, shape.kind, shape.text, shape.points.length], [other.role, other.kind, other.text, other.points.length]);
+    shape.points.forEach((value, at) =>
+      assert.ok(Math.abs(value - other.points[at]) < 0.01, `${shape.role} ${shape.kind}: ${value} against ${other.points[at]}`));
+  });
+}
+
+// The colours of a PNG's pixels at these places, in its pixels, each with the eight around it
+// (its own first), decoded by the browser.
+export function pngPixels(page, png, points) {
+  return page.evaluate(async (png, points) => {
+    const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
+    const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+    const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(bitmap, 0, 0);
+    return points.map(([x, y]) => {
+      const block = context.getImageData(Math.floor(x) - 1, Math.floor(y) - 1, 3, 3).data;
+      return [4, 0, 1, 2, 3, 5, 6, 7, 8].map((at) => [...block.slice(4 * at, 4 * at + 3)]);
+    });
+  }, png.toString('base64'), points);
+}
+
+// The colours on the screen at these places of an SVG (`selector`), in its twips, each with the
+// eight around it: a line 1,5 pixels wide may fall between two.
+export async function svgPixels(page, selector, points) {
+  const box = await page.$eval(selector, (svg) => {
+    const rect = svg.getBoundingClientRect();
+    const scale = rect.width / (svg.clientWidth + 2 * svg.clientLeft);  // the window's own scale
+    return { x: rect.left + scale * svg.clientLeft, y: rect.top + scale * svg.clientTop, width: scale * svg.clientWidth,
+             height: scale * svg.clientHeight, twips: svg.viewBox.baseVal.width };
+  });
+  const shot = await page.screenshot({ clip: { x: box.x, y: box.y, width: box.width, height: box.height } });
+  const perTwip = box.width / box.twips;  // (a screenshot's pixels are the page's, at a device scale of 1)
+  return pngPixels(page, Buffer.from(shot), points.map(([x, y]) => [x * perTwip, y * perTwip]));
 }

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the menu "Fichier" does in the page. The program reads and writes scenarios and
-// measurements; the page only carries the bytes: from the address's fragment or a file the
-// user picks (read as bytes, never as a page), and out as a download or onto the clipboard. It
-// works from a page opened from disk, offline.
+// What the menu "Fichier" does in the page, and the copy of the table "Troisième loi". The
+// program reads and writes scenarios and measurements, and names the files; the page only
+// carries the bytes: from the address's fragment or a file the user picks (read as bytes, never
+// as a page), and out as a download or onto the clipboard. The picture is the page's own: the
+// drawing as it is shown. It works from a page opened from disk, offline.
 import { showMessageBox } from './message_box.js';
-import { askEveryNthStep, showLinkToCopy } from './page_dialogs.js';
+import { askEveryNthStep, showTextToCopy } from './page_dialogs.js';
+import { picture } from './picture.js';
 
 // What the program says of a scenario it opened (its FileExchange::Outcome).
 const ALL_TAKEN = 0;
@@ -30,17 +32,25 @@ function outputBytes(module, pointer) {
   return module.HEAPU8.slice(pointer, pointer + module._virenast_output_size());
 }
 
+const outputText = (module, pointer) => new TextDecoder().decode(outputBytes(module, pointer));
+
 // What each command of the menu does, by the command's name.
 export const FILE_ACTIONS = {
   OpenScenario: (menu) => menu.pickFile(),
   SaveScenario: (menu) => menu.saveScenario(),
   CopyLink: (menu) => menu.copyLink(),
   SaveMeasurements: (menu) => menu.saveMeasurements(),
+  CopyMeasurements: (menu) => menu.copy('CopyMeasurements', outputText(menu.module, menu.module._virenast_measurements_text()),
+    menu.texts.textToCopyCaption),
+  SaveImage: (menu) => menu.saveImage(),
+  CopyThirdLaw: (menu) => menu.copy('CopyThirdLaw', outputText(menu.module, menu.module._virenast_third_law_text()),
+    menu.texts.textToCopyCaption),
 };
 
 export class FileMenu {
-  // `platform` puts what the program wrote into the document; `description` names the styles.
-  constructor(module, platform, description) {
+  // `platform` puts what the program wrote into the document; `description` names the styles;
+  // `drawings()` gives the SVGs a picture takes, side by side.
+  constructor(module, platform, description, drawings) {
     this.module = module;
     this.platform = platform;
     this.caption = description.caption;
@@ -48,6 +58,10 @@ export class FileMenu {
     this.commands = description.commands;
     this.rows = new Map(description.menuRows.map((row) => [row.fileCommand, row]));
     this.texts = description.fileTexts;
+    this.fileCommands = description.fileCommands;
+    this.imageScale = description.imageScale;
+    this.twipsPerPixel = description.twipsPerPixel;
+    this.drawings = drawings;
     this.picker = document.createElement('input');
     this.picker.type = 'file';
     this.picker.accept = '.virenast';
@@ -68,7 +82,12 @@ export class FileMenu {
   }
 
   // Only the measurements wait for a run.
-  enabled(row) { return row.fileCommand !== 'SaveMeasurements' || this.module._virenast_has_measurements() !== 0; }
+  enabled(row) {
+    return !['SaveMeasurements', 'CopyMeasurements'].includes(row.fileCommand) || this.module._virenast_has_measurements() !== 0;
+  }
+
+  // The name the program gives a file of that command ("mesures-2026-12-09-14h05m32.csv").
+  fileName(command) { return this.module.UTF8ToString(this.module._virenast_default_file_name(this.fileCommands[command])); }
 
   // Puts a scenario's first bytes, no more than the program reads, where it reads them: more is
   // refused for its size without being copied whole.
@@ -131,21 +150,27 @@ export class FileMenu {
     return `${location.href.split('#')[0]}#${pairs}`;
   }
 
-  async copyLink() {
-    const link = this.link();
+  copyLink() { return this.copy('CopyLink', this.link(), this.texts.linkToCopyCaption); }
+
+  // The text onto the clipboard, for the item of that command.
+  async copy(command, text, caption = '') {
     try {
-      await navigator.clipboard.writeText(link);
+      await navigator.clipboard.writeText(text);
     } catch {
       // Refused (a page from disk in some browsers), or no clipboard: the user copies it.
-      const row = this.rows.get('CopyLink');
-      await showLinkToCopy(row.spokenName, this.texts.linkToCopyCaption, link);
+      await showTextToCopy(this.rows.get(command).spokenName, caption, text);
     }
+  }
+
+  async saveImage() {
+    const png = await picture(this.drawings(), this.imageScale, this.twipsPerPixel);
+    download(png, this.fileName('SaveImage'), 'image/png');
   }
 
   async saveMeasurements() {
     const everyNth = await askEveryNthStep(this.rows.get('SaveMeasurements').spokenName, this.texts);
     if (everyNth === null) return;
     const csv = outputBytes(this.module, this.module._virenast_measurements_csv(everyNth));
-    download(csv, this.texts.measurementsFileName, 'text/csv;charset=utf-8');
+    download(csv, this.fileName('SaveMeasurements'), 'text/csv;charset=utf-8');
   }
 }

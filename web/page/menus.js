@@ -8,10 +8,11 @@
 // an assistive tool may click it); one that cannot act now is marked aria-disabled and does
 // nothing. The menu bar is reached with Alt or F10 and walked with the arrows, a letter choosing
 // the item whose access key it is, as in a desktop window. The menu bar raises "leave" when the
-// focus should go back to the window.
+// focus should go back to the window. A view's rows (the graphs' view and its controls) are not
+// the menu bar's: the view builds them (graph_view.js).
 
 // The text with its access key underlined, the text itself unchanged.
-function labelWithAccessKey(element, text, index) {
+export function labelWithAccessKey(element, text, index) {
   if (index < 0) {
     element.textContent = text;
     return;
@@ -21,7 +22,7 @@ function labelWithAccessKey(element, text, index) {
   element.append(text.slice(0, index), key, text.slice(index + 1));
 }
 
-function accessKeyOf(row) {
+export function accessKeyOf(row) {
   return row.accessKey < 0 ? '' : row.text[row.accessKey].toLowerCase();
 }
 
@@ -73,7 +74,9 @@ export function buildMenus(menuBar, rows, { choose, enabled }) {
     popup.querySelector('[role^="menuitem"]')?.focus();
   };
 
-  for (const row of rows) {
+  const views = new Set(rows.filter((row) => row.kind === 'view').map((row) => row.name));
+  const inBar = rows.filter((row) => row.kind !== 'view' && !views.has(row.parent));
+  for (const row of inBar) {
     let element;
     if (row.kind === 'menu') {
       element = menuButton(row);
@@ -171,7 +174,7 @@ export function buildMenus(menuBar, rows, { choose, enabled }) {
     // Shows the program's choices: which items are checked, by their rows' places ("0110...").
     showChecked(checked) {
       rows.forEach((row, index) => {
-        if (row.kind === 'checkable' || row.kind === 'exclusive')
+        if (items.has(row.name) && (row.kind === 'checkable' || row.kind === 'exclusive'))
           items.get(row.name).setAttribute('aria-checked', String(checked[index] === '1'));
       });
     },

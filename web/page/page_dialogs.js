@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: The Virenast developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's own small dialogs for the menu "Fichier", in the look of the message boxes: the
-// scenario's link shown to be copied by hand where the browser refuses the clipboard, and the
-// question of which steps to save. What they show goes in as text and values only.
+// The page's own small dialogs for the menu "Fichier", in the look of the message boxes: a text
+// (the scenario's link, the measurements, the table) shown to be copied by hand where the browser
+// refuses the clipboard, and the question of which steps to save. What they show goes in as text and values only.
 
 let dialogCount = 0;
 
@@ -48,18 +48,21 @@ function showDialog(title, body, buttons, first) {
   });
 }
 
-// Shows the link selected in a read-only box, for Ctrl+C.
-export async function showLinkToCopy(title, text, link) {
+// Shows a text selected in a read-only box, for Ctrl+C: a link on one line under its caption, a
+// table of several lines in a box of its own (`caption` may be '').
+export async function showTextToCopy(title, caption, text) {
   const body = document.createElement('label');
-  body.className = 'body link-to-copy';
-  const caption = document.createElement('span');
-  caption.textContent = text;
-  const box = document.createElement('input');
-  box.type = 'text';
+  body.className = 'body text-to-copy';
+  const words = document.createElement('span');
+  words.textContent = caption;
+  const box = document.createElement(text.includes('\n') ? 'textarea' : 'input');
+  if (box.localName === 'input') box.type = 'text';
+  else box.wrap = 'off';
   box.readOnly = true;
-  box.value = link;
+  box.value = text;
   box.spellcheck = false;
-  body.append(caption, box);
+  if (!caption) box.setAttribute('aria-label', title);
+  body.append(...(caption ? [words] : []), box);
   box.addEventListener('focus', () => box.select());
   await showDialog(title, body, [['OK', 'ok']], box);
 }

@@ -71,6 +71,14 @@ export class PagePlatform {
     else this.form.drawingArea.removeAttribute('aria-description');
   }
 
+  // The same for the graphs' view (graph_view.js, set by the page), while it is shown; and its
+  // table "Troisième loi" whenever a run adds a row.
+  drawGraphs(header, points, text) { this.graphs.drawing.apply(header, points, text); }
+
+  describeGraphs(text) { this.graphs.describe(text); }
+
+  showThirdLaw(table) { this.graphs.showTable(table); }
+
   // The choices of the menu bar kept by the browser. A page opened from disk may be refused its
   // storage: it then starts with the program's defaults and keeps nothing.
   readChoice(key) {

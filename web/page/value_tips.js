@@ -4,7 +4,8 @@
 // The tip that shows a value whole, with its caption: while the mouse is over it, as the
 // desktop's tooltip, and on a touch screen from a tap on it until the next tap elsewhere, since
 // a finger cannot hover. It is drawn by the page, at the window's scale, below the value; a
-// screen reader reads the value itself, so the tip is hidden from it.
+// screen reader reads the value itself, so the tip is hidden from it. The graphs' view shows its
+// readings in the same tip, below the point read.
 
 export class ValueTips {
   constructor() {
@@ -13,7 +14,7 @@ export class ValueTips {
     this.tip.setAttribute('aria-hidden', 'true');
     this.tip.hidden = true;
     document.body.append(this.tip);
-    this.shownFor = null;  // { element, textOf }
+    this.shownFor = null;  // { element, textOf, boxOf, hidden }
     // A tap anywhere but on the value whose tip is shown puts the tip away.
     document.addEventListener('pointerdown', (event) => {
       if (this.shownFor && !this.shownFor.element.contains(event.target)) this.hide();
@@ -33,17 +34,25 @@ export class ValueTips {
     });
   }
 
-  show(element, textOf) {
-    this.shownFor = { element, textOf };
+  // `boxOf` gives what the tip stands below (the element's box unless given), `hidden` is told
+  // when the tip goes away; a text of '' hides the tip.
+  show(element, textOf, { boxOf = () => element.getBoundingClientRect(), hidden = () => {} } = {}) {
+    if (this.shownFor?.element !== element) this.shownFor?.hidden();
+    this.shownFor = { element, textOf, boxOf, hidden };
     this.refresh(element);
   }
 
   // Shows the tip's text again, if it stands for this element (a value changed under it).
   refresh(element) {
     if (this.shownFor?.element !== element) return;
-    this.tip.textContent = this.shownFor.textOf();
+    const text = this.shownFor.textOf();
+    if (!text) {
+      this.hide();
+      return;
+    }
+    this.tip.textContent = text;
     this.tip.hidden = false;
-    this.place(element.getBoundingClientRect());
+    this.place(this.shownFor.boxOf());
   }
 
   // Shows the tip again with the value as it is now (a run writes it at every turn).
@@ -52,6 +61,7 @@ export class ValueTips {
   }
 
   hide() {
+    this.shownFor?.hidden();
     this.shownFor = null;
     this.tip.hidden = true;
   }

@@ -27,8 +27,11 @@ public:
         std::int64_t everyNth = 1;  // a row every N steps, the start and the end always
     };
     // `stride` says what the run left: a very long run keeps only the steps that are multiples
-    // of it.
-    virtual std::optional<MeasurementsChoice> measurementsToSave(QWidget& parent, std::int64_t stride) = 0;
+    // of it; `name` is the file's name offered.
+    virtual std::optional<MeasurementsChoice> measurementsToSave(QWidget& parent, std::int64_t stride,
+                                                                 const QString& name) = 0;
+    // Where the picture goes, offered as `name`.
+    virtual QString imageToSave(QWidget& parent, const QString& name) = 0;
 };
 
 // Qt's file dialogs, and a small dialog of its own for "every N steps".

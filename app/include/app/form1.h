@@ -6,6 +6,7 @@
 #include "form/form1_description.h"
 #include "form/menu_bar.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QMainWindow>
 
@@ -22,6 +23,7 @@ namespace virenast::app {
 class DrawingArea;
 class FileChooser;
 class FileCommands;
+class GraphWindow;
 class MenuBar;
 class QtWindowPlatform;
 class SettingsChoiceStore;
@@ -44,6 +46,8 @@ public:
 
     // The scale the window's layout is drawn at: 1 at its own size.
     double scale() const { return scale_; }
+    // What "Enregistrer l'image…" saves: the drawing, and the graphs beside it when shown.
+    QImage picture(int scale) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,6 +72,7 @@ private:
     std::unique_ptr<FileCommands> fileCommands_;
     MenuBar* menuBar_ = nullptr;
     DrawingArea* drawingArea_ = nullptr;
+    GraphWindow* graphs_ = nullptr;
     // The widgets whose back colour is a role of the scheme.
     std::vector<std::pair<QWidget*, form::Colour>> coloured_;
     // The controls of the client area and their described boxes, in twips.

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "form/menu_bar.h"
+#include "sim/graph_view.h"
 #include "sim/run_pace.h"
 
+#include <bitset>
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,6 +32,22 @@ inline constexpr const char* marksItemName = "reperesTemps";          // the mar
 inline constexpr const char* graduationsItemName = "graduations";     // the axes in AU
 inline constexpr const char* projectorItemName = "couleursProjecteur";  // the colours for a projector
 inline constexpr const char* paceGroupName = "vitesse";               // the pace of a run
+inline constexpr const char* graphsItemName = "graphiques";           // the graphs' view shown
+
+// Each curve's check box in the graphs' view.
+constexpr const char* curveItemName(sim::Curve curve)
+{
+    switch (curve) {
+    case sim::Curve::Distance1: return "courbeDistance1";
+    case sim::Curve::Distance2: return "courbeDistance2";
+    case sim::Curve::Speed: return "courbeVitesse";
+    case sim::Curve::Kinetic: return "courbeEnergieCinetique";
+    case sim::Curve::Potential: return "courbeEnergiePotentielle";
+    case sim::Curve::Mechanical: return "courbeEnergieMecanique";
+    case sim::Curve::EnergyDrift: return "courbeEcartEnergie";
+    }
+    return "";
+}
 
 struct StoredChoice {
     std::string key;
@@ -64,6 +82,9 @@ public:
 private:
     std::vector<bool> checked_;  // by the row's place in menuBarRows()
 };
+
+// The curves the choices show in the graphs' view.
+std::bitset<sim::curveCount> curvesOf(const DisplayChoices& choices);
 
 // The pace the choices hold, and the item of each pace.
 sim::Pace paceOf(const DisplayChoices& choices);

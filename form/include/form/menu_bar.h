@@ -16,7 +16,9 @@
 // menu item. Each row has its access key (a letter of its text, underlined, as Alt and the letter
 // reach it) and the name a screen reader speaks. A front-end builds the whole bar from these rows
 // with one builder; what an item does is its command, or for a checkable item the display choice
-// it stands for (form/display_choices.h).
+// it stands for (form/display_choices.h). The graphs' view ("vueGraphiques", shown by the item
+// "Graphiques" of "Affichage") is described the same way, after the bar: a row of its own, then
+// its items, which a front-end builds as the view's check boxes and buttons.
 namespace virenast::form {
 
 enum class MenuRowKind : std::uint8_t {
@@ -24,6 +26,7 @@ enum class MenuRowKind : std::uint8_t {
     Item,       // an item that does something when chosen
     Checkable,  // an item checked or not on its own
     Exclusive,  // an item of a group of which exactly one is checked
+    View,       // a view of its own beside the window (not in the menu bar): its items are its controls
 };
 
 struct MenuRow {
@@ -31,7 +34,7 @@ struct MenuRow {
     MenuRowKind kind;
     const char* text;    // shown exactly so, without the access key's mark
     char accessKey;      // a character of `text`, the first of which is underlined; '\0' for none
-    const char* parent;  // the menu it is in; nullptr for what stands in the menu bar itself
+    const char* parent;  // the menu (or view) it is in; nullptr for what stands in the menu bar itself
     const char* group;   // the group of exclusive items it belongs to; nullptr outside one
     SpokenText spoken;   // its name is what a screen reader says of the row
     Command command = Command::None;              // what a window command item does
@@ -46,9 +49,12 @@ struct MenuRow {
 
 inline constexpr const char* fileMenuName = "fichier";
 inline constexpr const char* displayMenuName = "affichage";
+inline constexpr const char* graphViewName = "vueGraphiques";
 
-// Every row of the menu bar, in the order shown.
+// Every row of the menu bar, in the order shown, then the graphs' view and its items.
 std::span<const MenuRow> menuBarRows();
+// Whether the row stands in the menu bar (a menu, an item of one, "A propos"), not in a view.
+bool inMenuBar(const MenuRow& row);
 // The row of that name, or nullptr.
 const MenuRow* findMenuRow(std::string_view name);
 // Where a row stands in menuBarRows(): how the page names a row to the program.

@@ -12,14 +12,18 @@
 #include "sim/body_path.h"
 #include "sim/drawing.h"
 #include "sim/graduations.h"
+#include "sim/graph_view.h"
 #include "sim/measurements.h"
 #include "sim/motion_arrows.h"
 #include "sim/orbit_simulation.h"
 #include "sim/run_pace.h"
 #include "sim/swept_sectors.h"
+#include "sim/third_law_table.h"
 #include "sim/time_marks.h"
 
 #include <chrono>
+#include <ctime>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -73,6 +77,18 @@ public:
     // The areas swept so far in the last run, in equal times.
     std::vector<sim::SweptSectors::Sector> sweptSectors() const { return sectors_.sectors(); }
 
+    // The graphs' view, when "Graphiques" is checked: what it draws now (the rows added since the
+    // last turn read first), its words for a screen reader, and the value the pointer reads there.
+    bool graphsShown() const { return choices_.checked(graphsItemName); }
+    std::vector<sim::DrawnShape> graphShapes();
+    std::string graphSummary() const { return graph_.summary(); }
+    std::optional<sim::GraphReading> graphReadingAt(sim::TwipPoint point) const { return graph_.readingAt(point); }
+    // "Troisième loi", a row a run, and the table as text for the clipboard.
+    const std::vector<sim::ThirdLawRow>& thirdLawRows() const { return thirdLaw_.rows(); }
+    std::string thirdLawText() const { return thirdLaw_.tabSeparated(window_.numbers()); }
+    // A figure of the table as it is shown, to three decimals.
+    std::string thirdLawFigure(double value) const { return sim::decimalsText(window_.numbers(), value, 3); }
+
     // How long the window should handle its events before the run takes its next step; nothing:
     // go on at once. A front-end asks again after each wait, so that a pace changed meanwhile
     // takes effect within the longest wait.
@@ -90,9 +106,16 @@ public:
     // The scenario typed now, as a link's pairs and as a file.
     std::string scenarioLinkPairs();
     std::string scenarioFileText();
-    // The last run's measurements, and the CSV of every `everyNth` step of them.
+    // The last run's measurements, and the CSV of every `everyNth` step of them; all of them
+    // tab-separated, for the clipboard.
     const sim::MeasurementLog& measurements() const { return measurements_; }
     void writeMeasurements(const sim::TextSink& write, std::int64_t everyNth) const;
+    std::string measurementsText() const;
+    // The name a file of that command is offered under: the measurements and the picture after
+    // their run's start ("mesures-2026-12-09-14h05m32.csv"), the scenario as always.
+    std::string defaultFileName(FileCommand command) const;
+    // Where the wall time comes from: the system's clock, or a test's.
+    void setWallClock(std::function<std::time_t()> clock) { runStamp_.clock = std::move(clock); }
 
     sim::OrbitSimulation& simulation() { return simulation_; }
 
@@ -105,6 +128,13 @@ private:
     // The start velocity as typed, for the arrows after a click reset, which does not read it.
     std::optional<sim::Velocity> typedVelocity();
 
+    // When the run whose rows are kept started, on the wall clock.
+    struct RunStamp final : sim::RunObserver {
+        std::function<std::time_t()> clock = [] { return std::time(nullptr); };
+        std::time_t started = 0;
+        void runStarted(const sim::RunStarted&) override { started = clock(); }
+    };
+
     platform::WindowPlatform& window_;
     ChoiceStore& store_;
     sim::PaceClock& clock_;
@@ -116,6 +146,9 @@ private:
     sim::SweptSectors sectors_;
     sim::TimeMarks marks_;
     sim::Graduations graduations_;
+    sim::GraphView graph_;
+    sim::ThirdLawTable thirdLaw_;
+    RunStamp runStamp_;
     sim::OrbitSimulation simulation_;
     DisplayChoices choices_;
 };

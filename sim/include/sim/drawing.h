@@ -45,8 +45,19 @@ enum class DrawnRole : std::uint8_t {
     Force1,        // the attraction of body 1, of body 2, and their sum, and their scale
     Force2,
     ForceSum,
+    GraphAxis,        // the graphs' frames and ticks
+    GraphText,        // their values, captions and the period
+    CurveDistance1,   // each curve of the graphs, in its own colour...
+    CurveDistance2,
+    CurveSpeed,
+    CurveKinetic,
+    CurvePotential,
+    CurveMechanical,
+    CurveDrift,
+    PreviousCurve,    // ...and the run before's, lighter
+    Approach,         // the closest and farthest approaches to body 1 on its distance
 };
-inline constexpr std::size_t drawnRoleCount = static_cast<std::size_t>(DrawnRole::ForceSum) + 1;
+inline constexpr std::size_t drawnRoleCount = static_cast<std::size_t>(DrawnRole::Approach) + 1;
 
 enum class LineStyle : std::uint8_t { Solid, Dashed };
 
@@ -57,7 +68,10 @@ inline constexpr std::array allDrawnKinds{DrawnKind::Polyline, DrawnKind::Polygo
 inline constexpr std::array allDrawnRoles{
     DrawnRole::CurrentPath, DrawnRole::PreviousPath, DrawnRole::Graduation, DrawnRole::GraduationText,
     DrawnRole::SectorEven,  DrawnRole::SectorOdd,    DrawnRole::SectorText, DrawnRole::TimeMark,
-    DrawnRole::Velocity,    DrawnRole::Force1,       DrawnRole::Force2,     DrawnRole::ForceSum};
+    DrawnRole::Velocity,    DrawnRole::Force1,       DrawnRole::Force2,     DrawnRole::ForceSum,
+    DrawnRole::GraphAxis,   DrawnRole::GraphText,    DrawnRole::CurveDistance1, DrawnRole::CurveDistance2,
+    DrawnRole::CurveSpeed,  DrawnRole::CurveKinetic, DrawnRole::CurvePotential, DrawnRole::CurveMechanical,
+    DrawnRole::CurveDrift,  DrawnRole::PreviousCurve, DrawnRole::Approach};
 static_assert(allDrawnRoles.size() == drawnRoleCount, "a drawn role left out");
 inline constexpr std::array allLineStyles{LineStyle::Solid, LineStyle::Dashed};
 const char* drawnKindName(DrawnKind kind);
@@ -89,5 +103,7 @@ protected:
 
 // A figure of the drawing as the window writes numbers, to a few significant digits ("0,198").
 std::string roundedText(const platform::NumberText& numbers, double value, int significantDigits);
+// A figure with that many decimals, as the sheets quote them ("0,549", "1,015").
+std::string decimalsText(const platform::NumberText& numbers, double value, int decimals);
 
 }  // namespace virenast::sim

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "energies.h"
 #include "platform/number_text.h"
 #include "run_records.h"
 
@@ -18,9 +19,9 @@
 // start and one for the end of each step, every value of a row at the same instant.
 namespace virenast::sim {
 
-// One instant of a run. The distances and forces at an instant are computed only when a step
-// starts from it, so the run's last instant has none (`hasAttractions` false), and neither has
-// the start when the reset failed.
+// One instant of a run. The distances and forces at an instant, and the energies with them, are
+// computed only when a step starts from it, so the run's last instant has none (`hasAttractions`
+// false), and neither has the start when the reset failed.
 struct MeasurementRow {
     std::int64_t step;  // 0 for the start
     std::int64_t elapsedSeconds;
@@ -29,14 +30,15 @@ struct MeasurementRow {
     double u, v;          // m/s
     double distance1Au, distance2Au;
     double force1, force2;  // N
-    bool hasAttractions;
     double sweptArea;  // AU²: swept about body 1 since the start, the steps' triangles summed
+    Energies energies;  // J, computed with the distances
+    bool hasAttractions;
 };
 
 // Keeps the rows of the last run started. A run started inside another's yield is the last run
 // from then on: the steps its outer run makes after it are not kept.
 //
-// Memory is bounded: at most `rowCap` rows (96 bytes each: 50 MB for the default, which holds a
+// Memory is bounded: at most `rowCap` rows (120 bytes each: 63 MB for the default, which holds a
 // 30-year run at 1 hour, 262 621 steps, whole). A longer run is thinned as it goes: when the cap
 // is reached the rows of odd multiples of the stride are dropped and the stride doubles, so the
 // rows kept are those of the steps that are multiples of `stride()`, with the start and the
@@ -58,6 +60,8 @@ public:
 
 private:
     void thin();
+    // The distances and forces that a step computed at the row's instant, and the energies there.
+    static void attract(MeasurementRow& row, const Attractions& attractions);
 
     std::size_t rowCap_;
     std::vector<MeasurementRow> rows_;
@@ -77,6 +81,9 @@ using TextSink = std::function<void(std::string_view piece)>;
 // empty field. The rows go to `write` a few kilobytes at a time.
 void writeMeasurementsCsv(const TextSink& write, std::span<const MeasurementRow> rows,
                           const platform::NumberText& numbers, std::int64_t everyNth = 1);
+// Every row, tab-separated and without the file's mark, for a paste into a spreadsheet: the
+// numbers as the window writes them, which a spreadsheet of the same language reads as numbers.
+std::string measurementsTabSeparated(std::span<const MeasurementRow> rows, const platform::NumberText& numbers);
 // The same CSV, whole in one string.
 std::string measurementsCsv(std::span<const MeasurementRow> rows, const platform::NumberText& numbers,
                             std::int64_t everyNth = 1);
