@@ -3,6 +3,7 @@
 
 #include "file_commands.h"
 
+#include "form/menu_bar.h"
 #include "form/session.h"
 #include "qt_window_platform.h"
 
@@ -17,9 +18,6 @@
 
 namespace virenast::app {
 namespace {
-
-constexpr const char* scenarioTitle = "Scénario";
-constexpr const char* fileTitle = "Fichier";
 
 QString shownName(const QString& path) { return QFileInfo(path).fileName(); }
 
@@ -74,7 +72,7 @@ bool FileCommands::openScenario(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        tellFault(QStringLiteral("Le fichier « %1 » ne peut pas être lu : rien n'a changé.").arg(shownName(path)));
+        tellFault(QString::fromUtf8(form::unreadableFileText).arg(shownName(path)));
         return false;
     }
     // Never more than the cap and one byte: a huge file is refused without being read.
@@ -83,7 +81,7 @@ bool FileCommands::openScenario(const QString& path)
         session_.openScenarioFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!reading.refused) platform_.showTurn();
     if (!reading.messages.empty())
-        platform_.messageBox(form::scenarioMessagesText(reading), scenarioTitle,
+        platform_.messageBox(form::scenarioMessagesText(reading), form::scenarioMessagesTitle,
                              reading.refused ? platform::MessageStyle::Critical : platform::MessageStyle::Information);
     if (reading.refused) return false;
     // The drawing shows what the boxes now say, as "Réinitialiser le graphique" would.
@@ -99,7 +97,7 @@ void FileCommands::saveScenario(const QString& path)
     const bool saved = file.open(QIODevice::WriteOnly) &&
                        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
                        file.commit();
-    if (!saved) tellFault(QStringLiteral("Le scénario n'a pas pu être enregistré dans « %1 ».").arg(shownName(path)));
+    if (!saved) tellFault(form::FileCommand::SaveScenario, path);
 }
 
 void FileCommands::saveMeasurements(const FileChooser::MeasurementsChoice& choice)
@@ -116,9 +114,7 @@ void FileCommands::saveMeasurements(const FileChooser::MeasurementsChoice& choic
             },
             choice.everyNth);
     saved = saved && file.commit();
-    if (!saved)
-        tellFault(
-            QStringLiteral("Les mesures n'ont pas pu être enregistrées dans « %1 ».").arg(shownName(choice.path)));
+    if (!saved) tellFault(form::FileCommand::SaveMeasurements, choice.path);
 }
 
 void FileCommands::saveImage(const QString& path)
@@ -126,12 +122,19 @@ void FileCommands::saveImage(const QString& path)
     const QImage image = picture_(form::imageScale);
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
-    if (!saved) tellFault(QStringLiteral("L'image n'a pas pu être enregistrée dans « %1 ».").arg(shownName(path)));
+    if (!saved) tellFault(form::FileCommand::SaveImage, path);
+}
+
+void FileCommands::tellFault(form::FileCommand command, const QString& path)
+{
+    tellFault(QString::fromUtf8(form::unsavedFileText(command)).arg(shownName(path)));
 }
 
 void FileCommands::tellFault(const QString& text)
 {
-    platform_.messageBox(text.toStdString(), fileTitle, platform::MessageStyle::Critical);
+    // Titled by the menu the commands stand in: "Fichier".
+    const char* menu = form::findMenuRow(form::menuRowOf(form::FileCommand::OpenScenario).parent)->text;
+    platform_.messageBox(text.toStdString(), menu, platform::MessageStyle::Critical);
 }
 
 }  // namespace virenast::app

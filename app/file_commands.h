@@ -45,6 +45,7 @@ private:
     void saveScenario(const QString& path);
     void saveMeasurements(const FileChooser::MeasurementsChoice& choice);
     void saveImage(const QString& path);
+    void tellFault(form::FileCommand command, const QString& path);  // a file not saved
     void tellFault(const QString& text);
 
     QWidget& window_;

@@ -30,7 +30,9 @@
 namespace virenast::app {
 namespace {
 
-constexpr const char* geometryKey = "vueGraphiques/geometry";
+
+// Where the view's place and size are kept: under its own name.
+QString geometryKey() { return QString::fromLatin1(form::graphViewName) + QStringLiteral("/geometry"); }
 
 QSettings userSettings()
 {
@@ -138,7 +140,7 @@ void GraphWindow::showChoices(const form::DisplayChoices& choices)
 void GraphWindow::placeBesideMainWindow()
 {
     // Where it was last, if that is still on a screen and clear of the main window.
-    const QByteArray kept = userSettings().value(QString::fromLatin1(geometryKey)).toByteArray();
+    const QByteArray kept = userSettings().value(geometryKey()).toByteArray();
     if (!kept.isEmpty() && restoreGeometry(kept)) {
         const QScreen* screen = mainWindow_.screen();
         if (screen && screen->availableGeometry().contains(frameGeometry()) &&
@@ -226,7 +228,7 @@ void GraphWindow::closeEvent(QCloseEvent* event)
 
 void GraphWindow::keepPlace()
 {
-    if (placed_) userSettings().setValue(QString::fromLatin1(geometryKey), saveGeometry());
+    if (placed_) userSettings().setValue(geometryKey(), saveGeometry());
 }
 
 void GraphWindow::hideEvent(QHideEvent* event)

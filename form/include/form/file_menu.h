@@ -57,4 +57,19 @@ inline constexpr const char* linkToCopyCaption = "Copiez ce lien (Ctrl+C) :";
 // The same for the measurements and the table, several lines long.
 inline constexpr const char* textToCopyCaption = "Copiez ce texte (Ctrl+C) :";
 
+// The desktop's message boxes about files (the page reads what the browser hands it and saves by
+// download, where none of this can fail): the title of what a scenario read says, and what a file
+// that cannot be read or written is told with, `%1` the file's name. Their title is the menu's.
+inline constexpr const char* scenarioMessagesTitle = "Scénario";
+inline constexpr const char* unreadableFileText = "Le fichier « %1 » ne peut pas être lu : rien n'a changé.";
+constexpr const char* unsavedFileText(FileCommand command)
+{
+    switch (command) {
+    case FileCommand::SaveScenario: return "Le scénario n'a pas pu être enregistré dans « %1 ».";
+    case FileCommand::SaveMeasurements: return "Les mesures n'ont pas pu être enregistrées dans « %1 ».";
+    case FileCommand::SaveImage: return "L'image n'a pas pu être enregistrée dans « %1 ».";
+    default: return "« %1 » n'a pas pu être enregistré.";
+    }
+}
+
 }  // namespace virenast::form
