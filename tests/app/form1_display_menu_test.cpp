@@ -24,16 +24,10 @@
 namespace virenast::testing {
 namespace {
 
-QAction* item(app::Form1& window, const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
-
 // Every test starts from the defaults and leaves none of its choices to the next.
 class Form1DisplayMenu : public ::testing::Test {
 protected:
-    static void forget()
-    {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Virenast"), QStringLiteral("Virenast"))
-            .clear();
-    }
+    static void forget() { forgetUserSettings(); }
     void SetUp() override { forget(); }
     void TearDown() override { forget(); }
 };

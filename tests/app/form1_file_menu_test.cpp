@@ -26,8 +26,6 @@
 namespace virenast::testing {
 namespace {
 
-QAction* item(app::Form1& window, const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
-
 // Answers each question with the path the test set, as a user choosing a file would.
 struct ChosenFiles {
     QString open, save, image;

@@ -34,8 +34,6 @@
 namespace virenast::testing {
 namespace {
 
-QAction* item(app::Form1& window, const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
-
 // Sheet 3's ellipse for a year in the in-memory session, the graphs shown as the window's.
 struct MemorySession {
     platform::MemoryPlatform window;
@@ -53,11 +51,7 @@ struct MemorySession {
 
 class Form1Graphs : public ::testing::Test {
 protected:
-    static void forget()
-    {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Virenast"), QStringLiteral("Virenast"))
-            .clear();
-    }
+    static void forget() { forgetUserSettings(); }
     void SetUp() override
     {
         forget();

@@ -26,15 +26,9 @@
 namespace virenast::testing {
 namespace {
 
-QAction* item(app::Form1& window, const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
-
 class Form1LawsDrawing : public ::testing::Test {
 protected:
-    static void forget()
-    {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Virenast"), QStringLiteral("Virenast"))
-            .clear();
-    }
+    static void forget() { forgetUserSettings(); }
     void SetUp() override { forget(); }
     void TearDown() override { forget(); }
 

@@ -7,9 +7,11 @@
 #include "message_box_watcher.h"
 #include "qstring_printing.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QString>
 #include <QTest>
 #include <QWindow>
@@ -33,6 +35,16 @@ inline void typeInto(app::Form1& window, const char* name, const QString& text)
 inline float twips(app::Form1& window, const char* object, const char* property)
 {
     return window.findChild<QObject*>(QString::fromLatin1(object))->property(property).toFloat();
+}
+
+// An item of the menu bar by its name.
+inline QAction* item(app::Form1& window, const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
+
+// Forgets the user's choices kept between runs, so that a test starts from the defaults and
+// leaves none of its own to the next.
+inline void forgetUserSettings()
+{
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Virenast"), QStringLiteral("Virenast")).clear();
 }
 
 inline QPushButton* button(app::Form1& window, const char* name)
